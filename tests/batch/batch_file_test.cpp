@@ -4,7 +4,7 @@
 
 #include "batch/batch_file.h"
 #include "batch/run_code.h"
-#include "batch/scratch_dir.h"
+#include "support/scratch_dir.h"
 #include "workbench/state/workbench_state.h"
 
 namespace foresta {

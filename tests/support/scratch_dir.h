@@ -1,5 +1,5 @@
-#ifndef FORESTA_TESTS_BATCH_SCRATCH_DIR_H_
-#define FORESTA_TESTS_BATCH_SCRATCH_DIR_H_
+#ifndef FORESTA_TESTS_SUPPORT_SCRATCH_DIR_H_
+#define FORESTA_TESTS_SUPPORT_SCRATCH_DIR_H_
 
 #include <filesystem>
 #include <fstream>
@@ -10,13 +10,13 @@
 namespace foresta::testing {
 
 // A fresh directory that is the current directory for the life of the
-// object; batch files name their files relative to it.
+// object; the files a test names are relative to it.
 class ScratchDir {
  public:
   ScratchDir() : previous_(std::filesystem::current_path()) {
     std::random_device seed;
     path_ = std::filesystem::temp_directory_path() /
-            ("foresta-batch-" + std::to_string(seed()));
+            ("foresta-test-" + std::to_string(seed()));
     std::filesystem::create_directories(path_);
     std::filesystem::current_path(path_);
   }
@@ -48,4 +48,4 @@ inline bool Exists(const std::string& name) {
 
 }  // namespace foresta::testing
 
-#endif  // FORESTA_TESTS_BATCH_SCRATCH_DIR_H_
+#endif  // FORESTA_TESTS_SUPPORT_SCRATCH_DIR_H_
