@@ -37,6 +37,11 @@ void RegisterDialogCommands(CommandTable& table);
 // Batch/Open (565) and Batch/Save (566).
 void RegisterBatchCommands(CommandTable& table);
 
+// Example menu (570 to 586) and the engine's example commands: generated
+// pattern files, their settings and presets. Registers the user-distribution
+// opener (405) only when no other family has.
+void RegisterExampleCommands(CommandTable& table);
+
 }  // namespace foresta
 
 #endif  // FORESTA_WORKBENCH_COMMAND_TABLE_H_

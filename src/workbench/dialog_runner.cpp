@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "examples/example_limits.h"
 #include "prediction/directory_scan.h"
 #include "workbench/state/shell.h"
 #include "workbench/workbench.h"
@@ -19,6 +20,8 @@ constexpr int kNoBreakerSummary = 361;
 constexpr int kShifterSummary = 386;
 constexpr int kCounterSummary = 535;
 constexpr int kOutputReady = 233;
+constexpr const char* kShifterCaption = "Shifter Data";
+constexpr const char* kCounterCaption = "Segment Counter Data";
 
 constexpr int kMinimumPrecisionOrTrend = 2;
 
@@ -81,24 +84,45 @@ void LineBreakerDialog(Workbench& wb) {
 void ShifterDialog(Workbench& wb) {
   WorkbenchState& s = wb.state();
   if (!wb.shell().RunDialog(DialogKind::kShifter, s)) return;
-  s.shifterBits = ParseDialogInteger(s.texts.shifterBits);
-  const std::int64_t neurons = 2 * std::int64_t{s.shifterBits} + 3;
-  s.shifterNeurons = neurons > INT32_MAX   ? INT32_MAX
-                     : neurons < INT32_MIN ? INT32_MIN
-                                           : static_cast<int>(neurons);
-  s.trainingVectorCount = ParseDialogInteger(s.texts.shifterTraining);
-  s.retrainingVectorCount = ParseDialogInteger(s.texts.shifterRetraining);
-  s.recognitionPatternCount = ParseDialogInteger(s.texts.shifterRecognition);
+  WorkbenchState entered = s;
+  entered.shifterBits = ParseDialogInteger(s.texts.shifterBits);
+  entered.trainingVectorCount = ParseDialogInteger(s.texts.shifterTraining);
+  entered.retrainingVectorCount = ParseDialogInteger(s.texts.shifterRetraining);
+  entered.recognitionPatternCount =
+      ParseDialogInteger(s.texts.shifterRecognition);
+  // Numbers the generators cannot hold in a vector are refused here, with
+  // the reason, and the settings keep their values.
+  if (std::string problem = ShifterSettingsProblem(entered); !problem.empty()) {
+    wb.shell().ShowMessage(kShifterCaption, problem, MessageButtons::kOk,
+                           MessageIcon::kWarning);
+    return;
+  }
+  s.shifterBits = entered.shifterBits;
+  s.shifterNeurons = 2 * s.shifterBits + 3;
+  s.trainingVectorCount = entered.trainingVectorCount;
+  s.retrainingVectorCount = entered.retrainingVectorCount;
+  s.recognitionPatternCount = entered.recognitionPatternCount;
   wb.Ask(kShifterSummary);
 }
 
 void SegmentCounterDialog(Workbench& wb) {
   WorkbenchState& s = wb.state();
   if (!wb.shell().RunDialog(DialogKind::kSegmentCounter, s)) return;
-  s.counterBits = ParseDialogInteger(s.texts.counterBits);
-  s.trainingVectorCount = ParseDialogInteger(s.texts.counterTraining);
-  s.retrainingVectorCount = ParseDialogInteger(s.texts.counterRetraining);
-  s.recognitionPatternCount = ParseDialogInteger(s.texts.counterRecognition);
+  WorkbenchState entered = s;
+  entered.counterBits = ParseDialogInteger(s.texts.counterBits);
+  entered.trainingVectorCount = ParseDialogInteger(s.texts.counterTraining);
+  entered.retrainingVectorCount = ParseDialogInteger(s.texts.counterRetraining);
+  entered.recognitionPatternCount =
+      ParseDialogInteger(s.texts.counterRecognition);
+  if (std::string problem = CounterSettingsProblem(entered); !problem.empty()) {
+    wb.shell().ShowMessage(kCounterCaption, problem, MessageButtons::kOk,
+                           MessageIcon::kWarning);
+    return;
+  }
+  s.counterBits = entered.counterBits;
+  s.trainingVectorCount = entered.trainingVectorCount;
+  s.retrainingVectorCount = entered.retrainingVectorCount;
+  s.recognitionPatternCount = entered.recognitionPatternCount;
   wb.Ask(kCounterSummary);
 }
 

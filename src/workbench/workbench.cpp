@@ -12,6 +12,7 @@ Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterFoundationCommands(commands_);
   RegisterDialogCommands(commands_);
   RegisterBatchCommands(commands_);
+  RegisterExampleCommands(commands_);
 }
 
 void Workbench::Execute(int id) {
