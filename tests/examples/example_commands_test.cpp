@@ -213,11 +213,13 @@ TEST_F(ExampleCommandsTest, ImageExamplesStoreTheirSettings) {
   EXPECT_EQ(events.back().code, 428);
 
   // The installed image files are sound pattern files.
-  fs::current_path(FORESTA_DATA_DIR);
+  for (const char* ext : {".trn", ".rtn", ".rec"})
+    for (const char* base : {"img50x50", "img100x100"})
+      fs::copy_file(fs::path(FORESTA_DATA_DIR) / (std::string(base) + ext),
+                    std::string(base) + ext);
   ExpectEngineAccepts(false);
   Run(427);
   ExpectEngineAccepts(false);
-  fs::current_path(dir_.path());
 
   Run(429);
   EXPECT_EQ(s.symmetryKind, 34);
