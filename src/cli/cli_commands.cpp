@@ -1,0 +1,193 @@
+#include "cli/cli_commands.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "cli/event_printer.h"
+#include "prediction/input_test.h"
+#include "workbench/state/message_texts.h"
+#include "workbench/state/state_fields.h"
+#include "workbench/workbench.h"
+
+namespace foresta {
+namespace {
+
+bool ParseInt(const std::string& text, int& value) {
+  const char* first = text.data();
+  const char* last = first + text.size();
+  auto [ptr, ec] = std::from_chars(first, last, value);
+  return ec == std::errc() && ptr == last && first != last;
+}
+
+bool SplitAssignment(const std::string& text,
+                     std::pair<std::string, std::string>& out) {
+  auto eq = text.find('=');
+  if (eq == std::string::npos || eq == 0) return false;
+  out = {text.substr(0, eq), text.substr(eq + 1)};
+  return true;
+}
+
+// Applies --set and --text to a fresh workbench; false after printing why.
+bool ApplySettings(const GlobalOptions& options, WorkbenchState& state,
+                   std::ostream& err) {
+  for (const auto& [name, value] : options.sets) {
+    if (std::string error = SetStateField(state, name, value); !error.empty()) {
+      err << "foresta-cli: --set " << error << "\n";
+      return false;
+    }
+  }
+  for (const auto& [name, value] : options.texts) {
+    if (std::string error = SetDialogText(state, name, value); !error.empty()) {
+      err << "foresta-cli: --text " << error << "\n";
+      return false;
+    }
+  }
+  return true;
+}
+
+int RunDo(const GlobalOptions& options, const std::vector<std::string>& args,
+          CliStreams io) {
+  std::vector<int> ids;
+  for (const std::string& arg : args) {
+    int id = 0;
+    if (!ParseInt(arg, id)) {
+      io.err << "foresta-cli: not a command identifier: " << arg << "\n";
+      return kExitUsage;
+    }
+    ids.push_back(id);
+  }
+  if (ids.empty()) {
+    io.err << "foresta-cli: do needs at least one command identifier\n";
+    return kExitUsage;
+  }
+  PrintingShell shell(io.out, options.json);
+  shell.answerYes = options.answerYes;
+  shell.confirmDialogs = options.confirmDialogs;
+  Workbench workbench(shell);
+  if (!ApplySettings(options, workbench.state(), io.err)) return kExitUsage;
+  for (int id : ids) {
+    workbench.Execute(id);
+    shell.PrintStatus(workbench.state().statusCode);
+  }
+  return kExitOk;
+}
+
+int RunTest(const GlobalOptions& options, const std::vector<std::string>& args,
+            CliStreams io) {
+  WorkbenchState state;
+  if (!ApplySettings(options, state, io.err)) return kExitUsage;
+  std::string input;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if ((arg == "--precision" || arg == "--trend") && i + 1 < args.size()) {
+      int value = 0;
+      if (!ParseInt(args[++i], value)) {
+        io.err << "foresta-cli: " << arg << " needs an integer\n";
+        return kExitUsage;
+      }
+      (arg == "--precision" ? state.precision : state.trend) = value;
+    } else if (input.empty() && (arg.empty() || arg[0] != '-')) {
+      input = arg;
+    } else {
+      io.err << "foresta-cli: unexpected argument to test: " << arg << "\n";
+      return kExitUsage;
+    }
+  }
+  if (input.empty()) {
+    io.err << "foresta-cli: test needs an input file\n";
+    return kExitUsage;
+  }
+  PredictionState prediction;
+  int rowCount = -1;
+  int code = TestInputFile({input, state.precision, state.trend}, prediction,
+                           rowCount);
+  auto text = InformationText(kInputTestStatusBase + code);
+  (code == kInputOk ? io.out : io.err) << (text ? *text : "") << "\n";
+  if (code == kInputOk) {
+    io.out << "variables: " << prediction.VariableCount
+           << ", rows: " << rowCount << "\n";
+  }
+  return code == kInputOk ? kExitOk : kExitFailure;
+}
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: foresta-cli [--set FIELD=VALUE]... [--text NAME=TEXT]... "
+         "[--answer yes|no] [--dialogs ok|cancel] [--json] SUBCOMMAND ...\n\n"
+         "subcommands:\n";
+  for (const Subcommand& s : Subcommands()) {
+    out << "  " << s.usage << "\n      " << s.description << "\n";
+  }
+}
+
+}  // namespace
+
+const std::vector<Subcommand>& Subcommands() {
+  static const std::vector<Subcommand> table = {
+      {"do", "do ID [ID...]",
+       "run command identifiers as the menus do, printing every message", RunDo},
+      {"test", "test [--precision P] [--trend T] INPUT",
+       "check an input data file; exit 0 when it is usable", RunTest},
+  };
+  return table;
+}
+
+int RunCommandLine(const std::vector<std::string>& args, CliStreams io) {
+  GlobalOptions options;
+  std::size_t i = 0;
+  for (; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto needValue = [&](const char* what) -> const std::string* {
+      if (i + 1 >= args.size()) {
+        io.err << "foresta-cli: " << what << " needs a value\n";
+        return nullptr;
+      }
+      return &args[++i];
+    };
+    if (arg == "--help" || arg == "-h") {
+      PrintUsage(io.out);
+      return kExitOk;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--set" || arg == "--text") {
+      const std::string* value = needValue(arg.c_str());
+      std::pair<std::string, std::string> assignment;
+      if (value == nullptr || !SplitAssignment(*value, assignment)) {
+        if (value != nullptr) io.err << "foresta-cli: expected NAME=VALUE after " << arg << "\n";
+        return kExitUsage;
+      }
+      (arg == "--set" ? options.sets : options.texts).push_back(assignment);
+    } else if (arg == "--answer") {
+      const std::string* value = needValue("--answer");
+      if (value == nullptr || (*value != "yes" && *value != "no")) {
+        io.err << "foresta-cli: --answer takes yes or no\n";
+        return kExitUsage;
+      }
+      options.answerYes = *value == "yes";
+    } else if (arg == "--dialogs") {
+      const std::string* value = needValue("--dialogs");
+      if (value == nullptr || (*value != "ok" && *value != "cancel")) {
+        io.err << "foresta-cli: --dialogs takes ok or cancel\n";
+        return kExitUsage;
+      }
+      options.confirmDialogs = *value == "ok";
+    } else {
+      break;
+    }
+  }
+  if (i == args.size()) {
+    PrintUsage(io.err);
+    return kExitUsage;
+  }
+  for (const Subcommand& s : Subcommands()) {
+    if (args[i] == s.name) {
+      std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1,
+                                    args.end());
+      return s.run(options, rest, io);
+    }
+  }
+  io.err << "foresta-cli: unknown subcommand: " << args[i] << "\n";
+  PrintUsage(io.err);
+  return kExitUsage;
+}
+
+}  // namespace foresta

@@ -1,0 +1,58 @@
+#ifndef FORESTA_PREDICTION_BYTE_SOURCE_H_
+#define FORESTA_PREDICTION_BYTE_SOURCE_H_
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace foresta {
+
+// Reads a file byte by byte through a large buffer. Text files are read as
+// bytes: nothing is translated.
+class ByteSource {
+ public:
+  static constexpr int kEnd = -1;
+
+  ByteSource() = default;
+  ~ByteSource();
+  ByteSource(const ByteSource&) = delete;
+  ByteSource& operator=(const ByteSource&) = delete;
+
+  // Returns false when the file cannot be opened for reading.
+  bool Open(const std::string& path);
+  void Close();
+  bool is_open() const { return file_ != nullptr; }
+
+  // Next byte (0..255), or kEnd at end of file or on a read error.
+  int Get() {
+    if (pos_ == len_ && !Refill()) return kEnd;
+    return static_cast<unsigned char>(buffer_[pos_++]);
+  }
+  // Next byte without consuming it, or kEnd.
+  int Peek() {
+    if (pos_ == len_ && !Refill()) return kEnd;
+    return static_cast<unsigned char>(buffer_[pos_]);
+  }
+  // True when a read failed (as opposed to reaching the end).
+  bool failed() const { return failed_; }
+
+ private:
+  bool Refill();
+
+  std::FILE* file_ = nullptr;
+  std::vector<char> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t len_ = 0;
+  bool failed_ = false;
+};
+
+// White space between items: blank, tab, line feed, carriage return,
+// vertical tab and form feed.
+inline bool IsBlank(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' ||
+         c == '\f';
+}
+
+}  // namespace foresta
+
+#endif  // FORESTA_PREDICTION_BYTE_SOURCE_H_

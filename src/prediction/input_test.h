@@ -1,0 +1,43 @@
+#ifndef FORESTA_PREDICTION_INPUT_TEST_H_
+#define FORESTA_PREDICTION_INPUT_TEST_H_
+
+#include <string>
+
+#include "prediction/prediction_state.h"
+
+namespace foresta {
+
+// Result codes of TestInputFile; the status shown is 150 + code.
+enum InputTestCode : int {
+  kInputOk = 0,
+  kInputCannotOpen = 1,
+  kInputNoComment = 2,
+  kInputCommentNotClosed = 3,
+  kInputNeuronsOutOfRange = 4,
+  kInputNoData = 6,
+  kInputInvalidCharacter = 7,
+  kInputLastRowIncomplete = 8,
+  kInputNotEnoughData = 9,
+};
+
+inline constexpr int kInputTestStatusBase = 150;
+inline constexpr const char* kEchoFile = "error.tmp";
+
+struct InputTestRequest {
+  std::string inputFile;
+  int precision = 10;
+  int trend = 5;
+  std::string echoFile = kEchoFile;
+};
+
+// Checks an input data file: its comment section, the variable count against
+// the neuron limits, the characters of the data and the number of rows.
+// Writes what the first pass read to the echo file, leaves the variable count
+// in state.VariableCount and the number of rows in `rowCount` (-1 until the
+// numbers have been counted). Returns an InputTestCode.
+int TestInputFile(const InputTestRequest& request, PredictionState& state,
+                  int& rowCount);
+
+}  // namespace foresta
+
+#endif  // FORESTA_PREDICTION_INPUT_TEST_H_

@@ -1,0 +1,79 @@
+#include "workbench/workbench.h"
+
+#include <exception>
+#include <new>
+
+#include "workbench/state/message_texts.h"
+
+namespace foresta {
+
+Workbench::Workbench(Shell& shell) : shell_(shell) {
+  RegisterFoundationCommands(commands_);
+}
+
+void Workbench::Execute(int id) {
+  CommandHandler handler = commands_.Find(id);
+  if (handler == nullptr) return;
+  try {
+    handler(*this);
+  } catch (const std::bad_alloc&) {
+    shell_.ShowMessage(kProductName,
+                       "Not enough memory to finish command " +
+                           std::to_string(id) +
+                           ". The command was stopped; your documents are "
+                           "unchanged.",
+                       MessageButtons::kOk, MessageIcon::kError);
+  } catch (const std::exception& e) {
+    shell_.ShowMessage(kProductName,
+                       "Command " + std::to_string(id) +
+                           " stopped: " + e.what(),
+                       MessageButtons::kOk, MessageIcon::kError);
+  }
+}
+
+void Workbench::Inform(int code) {
+  state_.statusCode = code;
+  auto text = InformationText(code);
+  shell_.ShowInformation(code, text ? std::string(*text) : std::string());
+}
+
+bool Workbench::Ask(int code) {
+  state_.statusCode = code;
+  auto message = QuestionText(code, state_);
+  if (!message) message = QuestionMessage{"Information", ""};
+  return shell_.ShowQuestion(code, message->caption, message->text);
+}
+
+std::string Workbench::DocumentFor(int code) const {
+  switch (code) {
+    case 321: return "example.txt";
+    case 323: return "help.txt";
+    case 324: return "manual.txt";
+    case 401: return state_.trainingFile;
+    case 402: return state_.retrainingFile;
+    case 403: return state_.recognitionFile;
+    case 404: return state_.recognitionOutputFile;
+    case 405: return state_.userDistributionFile;
+    case 552: return state_.predictionInputFile;
+    case 553: return state_.predictionOutputFile;
+    case 554: return "error.tmp";
+    case 566: return state_.batchFile;
+    default: return {};
+  }
+}
+
+void Workbench::Open(int code) {
+  state_.statusCode = code;
+  std::string file = DocumentFor(code);
+  if (!file.empty()) shell_.OpenDocument(code, file);
+}
+
+std::string AboutText() {
+  return std::string(kProductName) + " " + kProductVersion +
+         "\nForecasting workbench for numeric time series\n\n"
+         "Made by the Foresta developers\n"
+         "Questions and reports: support@foresta-forecasting.org\n" +
+         kProductWebAddress;
+}
+
+}  // namespace foresta

@@ -1,0 +1,60 @@
+#ifndef FORESTA_WORKBENCH_WORKBENCH_H_
+#define FORESTA_WORKBENCH_WORKBENCH_H_
+
+#include <string>
+
+#include "prediction/prediction_state.h"
+#include "workbench/command_table.h"
+#include "workbench/state/random_stream.h"
+#include "workbench/state/shell.h"
+#include "workbench/state/workbench_state.h"
+
+namespace foresta {
+
+inline constexpr const char* kProductName = "Foresta";
+inline constexpr const char* kProductVersion = "2.8";
+inline constexpr const char* kProductWebAddress = "www.foresta-forecasting.org";
+
+// The application-level owner of the settings and of every component's
+// state. The window and the command line drive it through Execute().
+class Workbench {
+ public:
+  explicit Workbench(Shell& shell);
+  Workbench(const Workbench&) = delete;
+  Workbench& operator=(const Workbench&) = delete;
+
+  // Runs the handler of a command identifier; identifiers without a handler
+  // do nothing. Running out of memory or a programming error inside a
+  // handler becomes a message box instead of ending the program.
+  void Execute(int id);
+  bool HasCommand(int id) const { return commands_.Find(id) != nullptr; }
+
+  // Presenters: each records `code` in statusCode first.
+  void Inform(int code);   // information box with the text of `code`
+  bool Ask(int code);      // question box with the text of `code`
+  void Open(int code);     // document opener: the file that `code` names
+
+  // The file the document opener shows for `code`, or empty when none.
+  std::string DocumentFor(int code) const;
+
+  WorkbenchState& state() { return state_; }
+  const WorkbenchState& state() const { return state_; }
+  PredictionState& prediction() { return prediction_; }
+  RandomStream& random() { return random_; }
+  Shell& shell() { return shell_; }
+
+ private:
+  Shell& shell_;
+  WorkbenchState state_;
+  PredictionState prediction_;
+  RandomStream random_;
+  CommandTable commands_;
+};
+
+// Texts of the About box and of the close question.
+std::string AboutText();
+inline constexpr const char* kCloseQuestion = "Want to close this application?";
+
+}  // namespace foresta
+
+#endif  // FORESTA_WORKBENCH_WORKBENCH_H_
