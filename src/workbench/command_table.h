@@ -36,6 +36,12 @@ void RegisterFoundationCommands(CommandTable& table);
 // the openers of its files (401 to 405).
 void RegisterEngineCommands(CommandTable& table);
 
+// Link (551), line breakers (360) and symmetry (363).
+void RegisterDialogCommands(CommandTable& table);
+
+// Batch/Open (565) and Batch/Save (566).
+void RegisterBatchCommands(CommandTable& table);
+
 }  // namespace foresta
 
 #endif  // FORESTA_WORKBENCH_COMMAND_TABLE_H_
