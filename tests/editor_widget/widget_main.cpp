@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+
+// The widgets need an application object for the whole run.
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 10));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
