@@ -215,3 +215,45 @@ TEST_F(EditClientTest, PaintingShowsTheSelectionInTheHighlightColour) {
 
 }  // namespace
 }  // namespace foresta
+
+namespace foresta {
+namespace {
+
+TEST_F(EditClientTest, PrintingDrawsOnlyTheWholeLinesThatFitFromTheFirstLine) {
+  for (int i = 0; i < 10; ++i) QTest::keyClicks(editor.get(), "WWWWWWWW\r");
+  QImage image(200, 200, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  int pitch = 0;
+  {
+    QPainter painter(&image);
+    painter.setFont(editor->font());
+    pitch = painter.fontMetrics().lineSpacing();
+    // Room for two and a half lines: only two are drawn.
+    editor->PaintText(painter, 4, QRect(0, 0, 200, pitch * 5 / 2), true);
+  }
+  auto inked = [&](int top, int bottom) {
+    for (int y = top; y < bottom; ++y) {
+      for (int x = 0; x < 100; ++x) {
+        if (QColor(image.pixel(x, y)) != QColor(Qt::white)) return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(inked(0, pitch));
+  EXPECT_TRUE(inked(pitch, 2 * pitch));
+  EXPECT_FALSE(inked(2 * pitch, 200));
+}
+
+TEST_F(EditClientTest, AnEditorClosesCleanlyWithItsSearchDialogOpen) {
+  QTest::keyClicks(editor.get(), "text");
+  editor->Find();
+  ASSERT_NE(editor->FindDialog(), nullptr);
+  editor->Replace();
+  ASSERT_NE(editor->FindDialog(), nullptr);
+  EXPECT_TRUE(editor->IsReplace());
+  editor.reset();
+  QApplication::processEvents();
+}
+
+}  // namespace
+}  // namespace foresta
