@@ -31,6 +31,9 @@ class CommandTable {
 // Data menu (552 to 554), Help (2001, 2002, 324, 325), 321 and 323.
 void RegisterFoundationCommands(CommandTable& table);
 
+// Prediction commands: 555 to 563, 588 to 605, 610 to 618 and 620 to 628.
+void RegisterPredictionCommands(CommandTable& table);
+
 }  // namespace foresta
 
 #endif  // FORESTA_WORKBENCH_COMMAND_TABLE_H_
