@@ -33,6 +33,11 @@ void RegisterFoundationCommands(CommandTable& table);
 
 // Prediction commands: 555 to 563, 588 to 605, 610 to 618 and 620 to 628.
 void RegisterPredictionCommands(CommandTable& table);
+// Link (551), line breakers (360) and symmetry (363).
+void RegisterDialogCommands(CommandTable& table);
+
+// Batch/Open (565) and Batch/Save (566).
+void RegisterBatchCommands(CommandTable& table);
 
 }  // namespace foresta
 
