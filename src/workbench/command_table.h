@@ -36,6 +36,8 @@ void RegisterFoundationCommands(CommandTable& table);
 // the openers of its files (401 to 405).
 void RegisterEngineCommands(CommandTable& table);
 
+// Prediction commands: 555 to 563, 588 to 605, 610 to 618 and 620 to 628.
+void RegisterPredictionCommands(CommandTable& table);
 // Link (551), line breakers (360) and symmetry (363).
 void RegisterDialogCommands(CommandTable& table);
 

@@ -15,6 +15,7 @@ Workbench::Workbench(Shell& shell) : shell_(shell) {
   SetEngineOutputOpener([](Workbench& wb) {
     return wb.engine().OpenReportFile(wb.state().recognitionOutputFile);
   });
+  RegisterPredictionCommands(commands_);
   RegisterDialogCommands(commands_);
   RegisterBatchCommands(commands_);
 }
