@@ -44,7 +44,7 @@ TEST_F(BatchFileTest, EachStepFailsWithItsOwnCode) {
   std::filesystem::create_directory("folder");
   struct Case {
     const char* what;
-    std::string content;  // nullptr-like empty name means: no batch file
+    std::string content;
     int code;
   };
   const Case cases[] = {
