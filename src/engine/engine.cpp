@@ -34,6 +34,9 @@ bool Engine::StoreVectors(CharReader& in, const SymmetrySettings& symmetry,
                           EngineProgress* progress) {
   SymmetryExpansion expansion(symmetry);
   const uint32_t n = neuronCount_;
+  // A region that does not fit the vectors is never indexed: the vectors are
+  // stored alone and the caller can tell the user why.
+  symmetryProblem_ = expansion.RegionProblem(n);
   std::vector<char> vector(n);
   uint64_t stored = 0;
   int c = in.GetNonSpace();
