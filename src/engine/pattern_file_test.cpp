@@ -104,16 +104,38 @@ int TestDistributionFile(const std::string& name, DistributionTable* table) {
   int c = in.GetNonSpace();
   if (c == CharReader::kEof) return kFileNoData;
   if (table != nullptr) table->Start(m, p);
+  uint64_t* bits = table != nullptr ? table->mutableBits() : nullptr;
+  const int64_t wanted = m * p;
+  const int64_t rowWords = table != nullptr ? table->wordsPerRow() : 0;
   int64_t count = 0;
-  for (; c != CharReader::kEof; c = in.GetNonSpace()) {
+  int64_t word = 0;  // first word of the row being filled
+  int64_t col = 0;
+  // The rows can run to megabytes: scan the buffer directly.
+  const unsigned char* at = nullptr;
+  const unsigned char* end = nullptr;
+  bool more = true;
+  while (more) {
     if (!IsBit(c)) {
       if (table != nullptr) table->Clear();
       return kFileInvalidCharacter;
     }
-    if (table != nullptr) table->Add(c);
+    if (bits != nullptr && count < wanted) {
+      if (c == '1') bits[word + col / 64] |= uint64_t{1} << (col % 64);
+      if (++col == m) {
+        col = 0;
+        word += rowWords;
+      }
+    }
     ++count;
+    do {
+      if (at == end && !in.TakeSpan(&at, &end)) {
+        more = false;
+        break;
+      }
+      c = *at++;
+    } while (CharReader::IsSpace(c));
   }
-  if (count < m * p) {
+  if (count < wanted) {
     if (table != nullptr) table->Clear();
     return kFileNotEnoughData;
   }

@@ -31,6 +31,11 @@ class CommandTable {
 // Data menu (552 to 554), Help (2001, 2002, 324, 325), 321 and 323.
 void RegisterFoundationCommands(CommandTable& table);
 
+// The engine's file tests (351 to 354), training (342), retraining (343),
+// user-distribution recognition (487, 488), its report file (232, 233) and
+// the openers of its files (401 to 405).
+void RegisterEngineCommands(CommandTable& table);
+
 }  // namespace foresta
 
 #endif  // FORESTA_WORKBENCH_COMMAND_TABLE_H_

@@ -9,6 +9,7 @@ namespace foresta {
 
 Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterFoundationCommands(commands_);
+  RegisterEngineCommands(commands_);
 }
 
 void Workbench::Execute(int id) {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/engine.h"
 #include "prediction/prediction_state.h"
 #include "workbench/command_table.h"
 #include "workbench/state/random_stream.h"
@@ -40,6 +41,7 @@ class Workbench {
   WorkbenchState& state() { return state_; }
   const WorkbenchState& state() const { return state_; }
   PredictionState& prediction() { return prediction_; }
+  Engine& engine() { return engine_; }
   RandomStream& random() { return random_; }
   Shell& shell() { return shell_; }
 
@@ -47,6 +49,7 @@ class Workbench {
   Shell& shell_;
   WorkbenchState state_;
   PredictionState prediction_;
+  Engine engine_;
   RandomStream random_;
   CommandTable commands_;
 };
