@@ -35,6 +35,11 @@ void RegisterFoundationCommands(CommandTable& table);
 // user-distribution recognition (487, 488), its report file (232, 233) and
 // the openers of its files (401 to 405).
 void RegisterEngineCommands(CommandTable& table);
+// Link (551), line breakers (360) and symmetry (363).
+void RegisterDialogCommands(CommandTable& table);
+
+// Batch/Open (565) and Batch/Save (566).
+void RegisterBatchCommands(CommandTable& table);
 
 }  // namespace foresta
 

@@ -1,6 +1,7 @@
 #include "workbench/workbench.h"
 
 #include <exception>
+#include <fstream>
 #include <new>
 
 #include "workbench/state/message_texts.h"
@@ -10,6 +11,8 @@ namespace foresta {
 Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterFoundationCommands(commands_);
   RegisterEngineCommands(commands_);
+  RegisterDialogCommands(commands_);
+  RegisterBatchCommands(commands_);
 }
 
 void Workbench::Execute(int id) {
@@ -67,6 +70,12 @@ void Workbench::Open(int code) {
   state_.statusCode = code;
   std::string file = DocumentFor(code);
   if (!file.empty()) shell_.OpenDocument(code, file);
+}
+
+bool Workbench::OpenEngineOutput() {
+  if (engineOutputOpener_) return engineOutputOpener_(*this);
+  // The engine keeps the stream, so the recognition modes write into it.
+  return engine_.OpenReportFile(state_.recognitionOutputFile);
 }
 
 std::string AboutText() {
