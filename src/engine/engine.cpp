@@ -61,6 +61,7 @@ bool Engine::StoreVectors(CharReader& in, const SymmetrySettings& symmetry,
 
 int Engine::TrainNetwork(const std::string& trainingFile, const SymmetrySettings& symmetry,
                          EngineProgress* progress) {
+  symmetryProblem_ = 0;
   if (TestTrainingFile(trainingFile) != kFileOk) return kTrainNeedsTest;
   CharReader in;
   if (!in.Open(trainingFile)) return kTrainNeedsTest;
@@ -89,6 +90,7 @@ int Engine::TrainNetwork(const std::string& trainingFile, const SymmetrySettings
 
 int Engine::RetrainNetwork(const std::string& retrainingFile, const SymmetrySettings& symmetry,
                            EngineProgress* progress) {
+  symmetryProblem_ = 0;
   if (TestRetrainingFile(retrainingFile) != kFileOk) return kRetrainNeedsTest;
   if (!store_.trained()) return kRetrainNotTrained;
   CharReader in;

@@ -11,6 +11,7 @@ namespace foresta {
 Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterFoundationCommands(commands_);
   RegisterEngineCommands(commands_);
+  RegisterEngineModeCommands(commands_);
   RegisterDialogCommands(commands_);
   RegisterBatchCommands(commands_);
 }
