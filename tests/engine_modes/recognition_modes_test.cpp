@@ -321,6 +321,44 @@ TEST_P(RandomStoreTest, BitParallelReportsEqualDirectOnes) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomStoreTest, ::testing::Values(1, 2, 3, 4));
 
+TEST_F(ModesTest, WideSectionsScoreAlikeBothWays) {
+  // Sections wider than one machine word take the other bit-parallel path.
+  std::mt19937 rng(9);
+  const int n = 200;
+  std::string image = RandomVectors(rng, n, 1, 0.25);
+  image.pop_back();
+  std::string training = "*r* 200\n";
+  std::bernoulli_distribution keep(0.9);
+  for (int p = 0; p < 200; ++p) {
+    // Outside the section a large subset of the image; inside, 0 to 2 bits.
+    std::string pattern;
+    for (char c : image) pattern.push_back(c == '1' && keep(rng) ? '1' : '0');
+    pattern.replace(100, 70, 70, '0');
+    for (unsigned b = rng() % 3; b > 0; --b) pattern[100 + rng() % 70] = '1';
+    training += pattern + "\n";
+  }
+  Train(training + RandomVectors(rng, n, 20, 0.2));
+  std::string rec = image;
+  rec.replace(100, 70, 70, 'x');
+  using Run = std::function<int(RecognitionModes&, const RecognitionSettings&)>;
+  const std::vector<Run> runs = {
+      [](auto& m, auto& s) { return m.RecognizeSingleNeuron(s, true); },
+      [](auto& m, auto& s) { return m.RecognizeFixedOnes(s, 2, true); },
+      [](auto& m, auto& s) { return m.RecognizeGeneral(s, 35, true); },
+      [](auto& m, auto& s) { return m.RecognizeRun(s); },
+      [](auto& m, auto& s) {
+        RandomStream random;
+        return m.RecognizeLocalMinimum(s, 3, random);
+      },
+  };
+  for (size_t r = 0; r < runs.size(); ++r) {
+    const std::string fast = Report(rec, runs[r], ScoringMethod::kBitParallel);
+    ASSERT_EQ(result_, kRecognitionOk);
+    EXPECT_EQ(fast, Report(rec, runs[r], ScoringMethod::kDirect)) << "mode " << r;
+    EXPECT_TRUE(HasScore(fast)) << "mode " << r;
+  }
+}
+
 TEST_F(ModesTest, LocalMinimumIsReproducibleAndEnds) {
   Train(kTraining);
   auto run = [](RandomStream& random) {
