@@ -1,7 +1,5 @@
 #include "examples/distribution_description.h"
 
-#include "examples/example_file.h"
-
 namespace foresta {
 
 std::string UserDistributionDescription(const std::string& exampleName) {
@@ -25,19 +23,6 @@ std::string UserDistributionDescription(const std::string& exampleName) {
           " Shifter User Distribution           \n"
           "*                                                    \n";
   return text;
-}
-
-int WriteDefaultUserDistribution(const std::string& file) {
-  ExampleFile out(file);
-  if (!out.is_open()) return kExampleCannotCreate;
-  out.Write(UserDistributionDescription("2N1C"));
-  out.Write("6 9                                                     \n");
-  for (const char* row : {"100100", "100010", "100001", "010100", "010010",
-                          "010001", "001100", "001010", "001001"}) {
-    out.Write(row);
-    out.Write("          \n");
-  }
-  return out.Close() ? kExampleWritten : kExampleCannotCreate;
 }
 
 }  // namespace foresta

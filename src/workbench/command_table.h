@@ -49,8 +49,7 @@ void RegisterDialogCommands(CommandTable& table);
 void RegisterBatchCommands(CommandTable& table);
 
 // Example menu (570 to 586) and the engine's example commands: generated
-// pattern files, their settings and presets. Registers the user-distribution
-// opener (405) only when no other family has.
+// pattern files, their settings and presets.
 void RegisterExampleCommands(CommandTable& table);
 
 }  // namespace foresta

@@ -1,13 +1,11 @@
 // Handlers of the Example menu and of the engine's example commands: each
 // writes its example files with a generator, sets the engine settings the
 // problem needs and opens what it wrote.
-#include <fstream>
 #include <string>
 
 #include "examples/airplane_generator.h"
 #include "examples/batch_examples.h"
 #include "examples/character_generator.h"
-#include "examples/distribution_description.h"
 #include "examples/example_file.h"
 #include "examples/example_limits.h"
 #include "examples/segment_counter_generator.h"
@@ -109,13 +107,9 @@ bool Report(Workbench& wb, int result, int askCode, int openCode) {
   return true;
 }
 
-// Shows the user-distribution file, first writing the description of its
-// layout when there is no such file yet.
-void OpenUserDistribution(Workbench& wb) {
-  const std::string& name = wb.state().userDistributionFile;
-  if (!std::ifstream(name, std::ios::binary)) WriteDefaultUserDistribution(name);
-  wb.Open(kOpenDistribution);
-}
+// The user-distribution opener is the engine's file command: it writes the
+// layout description when there is no such file yet, then shows the file.
+void OpenUserDistribution(Workbench& wb) { wb.Execute(kOpenDistribution); }
 
 // --- Example menu ------------------------------------------------------------
 
@@ -487,8 +481,6 @@ void RegisterExampleCommands(CommandTable& table) {
 
   table.Add(435, DynamicSystem);
   table.Add(436, MarkovChain);
-  // The engine's file commands may own the opener of this file already.
-  if (table.Find(405) == nullptr) table.Add(405, OpenUserDistribution);
 }
 
 }  // namespace foresta

@@ -2,7 +2,6 @@
 
 #include "examples/airplane_generator.h"
 #include "examples/character_generator.h"
-#include "examples/distribution_description.h"
 #include "examples/example_file.h"
 #include "examples/pattern_file.h"
 #include "examples/stroke_generator.h"
@@ -145,21 +144,6 @@ TEST_F(ImageExamplesTest, AirplanesAreDistinctAndTransformed) {
   auto rec = ReadPatternFile(state_.recognitionFile, 0);
   for (const std::string& v : rec.Vectors(1640))
     EXPECT_EQ(v.find_last_of('x'), 39u);
-}
-
-TEST_F(ImageExamplesTest, DefaultDistributionIsAValidTwoGroupFile) {
-  ASSERT_EQ(WriteDefaultUserDistribution(state_.userDistributionFile),
-            kExampleWritten);
-  auto file = ReadPatternFile(state_.userDistributionFile, 2);
-  EXPECT_EQ(file.header, (std::vector<long long>{6, 9}));
-  EXPECT_EQ(file.characters,
-            "100100100010100001010100010010010001001100001010001001");
-  const std::string text = testing::ReadFile(state_.userDistributionFile);
-  EXPECT_EQ(text.find("*\n\nUser Distribution Data File \n"), 0u);
-  EXPECT_NE(text.find("\n" + std::string(41, ' ') + "\nExplanation:"),
-            std::string::npos);
-  EXPECT_EQ(WriteDefaultUserDistribution("no-such-dir/a.usd"),
-            kExampleCannotCreate);
 }
 
 }  // namespace

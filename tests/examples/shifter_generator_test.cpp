@@ -117,6 +117,9 @@ TEST_F(ShifterTest, DistributionListsEveryConfigurationFirstGroupSlowest) {
   for (int groups = 2; groups <= 4; ++groups) {
     ASSERT_EQ(WriteShifterDistribution(state_, groups), kExampleWritten);
     const std::string text = testing::ReadFile(state_.userDistributionFile);
+    EXPECT_EQ(text.find("*\n\nUser Distribution Data File \n"), 0u);
+    EXPECT_NE(text.find("\n" + std::string(41, ' ') + "\nExplanation:"),
+              std::string::npos);
     EXPECT_NE(text.find("Example: " + std::to_string(groups) + "N1C Shifter"),
               std::string::npos);
     auto file = ReadPatternFile(state_.userDistributionFile, 2);
