@@ -108,13 +108,13 @@ def write_prediction_inputs(out):
         "Simulated by scripts/data/make_example_library.py with a fixed seed.",
     ], rows)
 
-    draws = cash3_draws(random.Random(3003), 400)
+    draws = cash3_draws(random.Random(3003), 1500)
     picks = {"X": (0,), "Y": (1,), "Z": (2,), "XY": (0, 1), "XZ": (0, 2),
              "YZ": (1, 2), "XYZ": (0, 1, 2)}
     names = {0: "first", 1: "second", 2: "third"}
     for key, cols in picks.items():
         comment = [
-            "Cash 3 style draws: three digits 0 to 9 per draw, 400 draws, oldest first.",
+            "Cash 3 style draws: three digits 0 to 9 per draw, 1500 draws, oldest first.",
             "This file holds the " + " and ".join(names[c] for c in cols) + " digit"
             + ("s" if len(cols) > 1 else "") + f" ({len(cols)} variable"
             + ("s" if len(cols) > 1 else "") + ").",
@@ -138,7 +138,7 @@ def write_prediction_inputs(out):
             SYNTHETIC,
         ], [(v,) for v in values])
 
-    rng = random.Random(1968)
+    rng = random.Random(1971)
     months = 130
     intel = price_walk(rng, months, 25.0, 0.008, 0.09)
     msft = price_walk(rng, months, 30.0, 0.01, 0.08)

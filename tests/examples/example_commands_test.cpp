@@ -98,6 +98,23 @@ TEST_F(ExampleCommandsTest, BundledDataPassesTheInputTest) {
     EXPECT_TRUE(fs::exists(fs::path(FORESTA_DATA_DIR) / link.file)) << link.file;
 }
 
+// Each menu example, linked and run as Real + Linear with the defaults,
+// ends in a prediction report that proposes a value.
+TEST_F(ExampleCommandsTest, EveryMenuExampleGivesAPrediction) {
+  fs::copy(FORESTA_DATA_DIR, ".", fs::copy_options::recursive);
+  for (const MenuLink& link : kMenuLinks) {
+    SCOPED_TRACE(link.file);
+    Run(link.id);
+    fs::remove(wb_.state().predictionOutputFile);
+    auto events = Run(555);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back().kind, ShellEvent::Kind::kOpen);
+    EXPECT_EQ(events.back().code, 553);
+    const std::string report = ReadFile(wb_.state().predictionOutputFile);
+    EXPECT_NE(report.find("Highest Probability"), std::string::npos) << report;
+  }
+}
+
 TEST_F(ExampleCommandsTest, BatchExamplesNameInstalledFilesAndLoad) {
   struct Case {
     int id;
