@@ -84,23 +84,26 @@ void Refuse(Workbench& wb, const char* caption, const std::string& why) {
                          MessageIcon::kWarning);
 }
 
+// Where a refused setting is explained: the settings of the family whose
+// generator refused them.
+struct Refusal {
+  const char* caption;
+  std::string (*problem)(const WorkbenchState&);
+};
+constexpr Refusal kShifterRefusal = {kShifterCaption, ShifterSettingsProblem};
+constexpr Refusal kCounterRefusal = {kCounterCaption, CounterSettingsProblem};
+
 // Reports one generator's result: a file it could not create asks
 // `askCode`; settings it refused are explained; a written file is opened
 // with `openCode` unless that is kNoOpening. True when the file was written.
-bool Report(Workbench& wb, int result, int askCode, int openCode) {
+bool Report(Workbench& wb, int result, int askCode, int openCode,
+            const Refusal& refusal = kShifterRefusal) {
   if (result == kExampleCannotCreate) {
     wb.Ask(askCode);
     return false;
   }
   if (result == kExampleSettingsOutOfRange) {
-    const WorkbenchState& s = wb.state();
-    std::string why = ShifterSettingsProblem(s);
-    const char* caption = kShifterCaption;
-    if (why.empty()) {
-      why = CounterSettingsProblem(s);
-      caption = kCounterCaption;
-    }
-    Refuse(wb, caption, why);
+    Refuse(wb, refusal.caption, refusal.problem(wb.state()));
     return false;
   }
   if (openCode != kNoOpening) wb.Open(openCode);
@@ -171,15 +174,15 @@ void CounterParameters(Workbench& wb) {
 
 void CounterTraining(Workbench& wb) {
   Report(wb, WriteCounterTraining(wb.state(), wb.random()), kAskTraining,
-         kOpenTraining);
+         kOpenTraining, kCounterRefusal);
 }
 void CounterRetraining(Workbench& wb) {
   Report(wb, WriteCounterRetraining(wb.state(), wb.random()), kAskRetraining,
-         kOpenRetraining);
+         kOpenRetraining, kCounterRefusal);
 }
 void CounterRecognition(Workbench& wb) {
   Report(wb, WriteCounterRecognition(wb.state(), wb.random()),
-         kAskRecognition, kOpenRecognition);
+         kAskRecognition, kOpenRecognition, kCounterRefusal);
 }
 
 void Nothing(Workbench&) {}

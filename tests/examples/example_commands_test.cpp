@@ -194,6 +194,14 @@ TEST_F(ExampleCommandsTest, RefusedShifterEntryKeepsTheSettings) {
   events = Run(381);
   ASSERT_EQ(events.size(), 1u);
   EXPECT_EQ(events[0].kind, ShellEvent::Kind::kMessage);
+  EXPECT_EQ(events[0].caption, "Shifter Data");
+  EXPECT_FALSE(fs::exists(wb_.state().trainingFile));
+
+  wb_.state().counterBits = 3;
+  events = Run(531);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].caption, "Segment Counter Data");
+  EXPECT_NE(events[0].text.find("N = 3"), std::string::npos);
   EXPECT_FALSE(fs::exists(wb_.state().trainingFile));
 }
 
