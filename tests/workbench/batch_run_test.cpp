@@ -139,6 +139,7 @@ TEST_F(BatchRunTest, IntegerLinearOverTheSevenNamesThatOpen) {
 TEST_F(BatchRunTest, AveragesRunTheFlowOfTheirKind) {
   WriteFile("series.txt", series_);
   WriteFile("other.txt", OtherSeries());
+  WriteFile("twin.txt", series_);
   struct Case {
     int code;
     std::vector<std::string> names;
@@ -147,7 +148,7 @@ TEST_F(BatchRunTest, AveragesRunTheFlowOfTheirKind) {
   const Case cases[] = {
       {604, {"series.txt"}, true},
       {1004, {"series.txt"}, true},
-      {1004, {"series.txt", "other.txt"}, true},
+      {1004, {"series.txt", "twin.txt"}, true},
       {310, {"other.txt", "series.txt"}, false},
   };
   for (const Case& c : cases) {
