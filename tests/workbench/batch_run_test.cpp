@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -150,10 +151,23 @@ TEST_F(BatchRunTest, AveragesRunTheFlowOfTheirKind) {
       {1004, {"series.txt"}, true},
       {1004, {"series.txt", "twin.txt"}, true},
       {310, {"other.txt", "series.txt"}, false},
+      // Seven names of which two cannot be opened.
+      {604,
+       {"twin.txt", "gone1.txt", "series.txt", "twin.txt", "gone2.txt",
+        "series.txt", "twin.txt"},
+       true},
+      {1004,
+       {"series.txt", "gone1.txt", "twin.txt", "series.txt", "gone2.txt",
+        "twin.txt", "series.txt"},
+       true},
   };
   for (const Case& c : cases) {
     const int kind = c.code % 100, steps = c.code / 100;
-    const std::string direct = DirectReport(c.names, [&](Workbench& wb) {
+    std::vector<std::string> opened;
+    for (const std::string& name : c.names) {
+      if (std::filesystem::exists(name)) opened.push_back(name);
+    }
+    const std::string direct = DirectReport(opened, [&](Workbench& wb) {
       return c.growth ? RunGrowthAverageCommand(wb, kind, steps)
                       : RunAverageCommand(wb, kind, steps);
     });
@@ -163,6 +177,9 @@ TEST_F(BatchRunTest, AveragesRunTheFlowOfTheirKind) {
     EXPECT_TRUE(outcome.predicted) << c.code;
     EXPECT_EQ(outcome.runCode, c.code);
     EXPECT_EQ(ReadFile("out.txt"), direct) << c.code;
+    if (c.names.size() > 1) {
+      EXPECT_EQ(wb_.state().directoryList, opened) << c.code;
+    }
     EXPECT_EQ(wb_.state().runCode, c.code);
   }
 }
