@@ -93,17 +93,6 @@ TEST_F(EngineCommandsTest, RetrainingAndRecognitionTestsAskFirst) {
             true);
 }
 
-TEST_F(EngineCommandsTest, DistributionTestShowsItsTexts) {
-  WriteFile("example1.usd", "*c* 6 9 " + Ones(54));
-  EXPECT_EQ(Do({"do", "354"}), Info(130, "User Distribution File is OK ") + Status(130));
-  WriteFile("example1.usd", "*c* 6 100001 " + Ones(54));
-  EXPECT_EQ(Do({"do", "354"}),
-            Info(135, " User Distribution File: Number of patterns is out of Range ( <65,000) ") +
-                Status(135));
-  WriteFile("example1.usd", "*c* 6 9 " + Ones(53));
-  EXPECT_EQ(Do({"do", "354"}), Info(138, " User Distribution File: not enough data ") + Status(138));
-}
-
 // Every code of the retraining, recognition and distribution tests, after a
 // training file of 20 neurons has been tested in the same run.
 TEST_F(EngineCommandsTest, OtherFileTestsShowEveryCode) {
