@@ -7,6 +7,7 @@
 #include "engine/engine.h"
 #include "engine/pattern_file_test.h"
 #include "workbench/command_table.h"
+#include "workbench/engine_mode_commands.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
@@ -114,6 +115,7 @@ void Train(Workbench& wb) {
     case kTrainCancelled: wb.Inform(kMsgTrainingCancelled); break;
     default: wb.Inform(kMsgTrainingEnd); break;
   }
+  ExplainSymmetryProblem(wb);
 }
 
 void Retrain(Workbench& wb) {
@@ -128,6 +130,7 @@ void Retrain(Workbench& wb) {
     case kRetrainTooManyNeurons: wb.Inform(kMsgTooManyNeurons); break;
     default: wb.Inform(kMsgRetrainingEnd); break;
   }
+  ExplainSymmetryProblem(wb);
 }
 
 void ShowRecognitionResult(Workbench& wb, int result) {
