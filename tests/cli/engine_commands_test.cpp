@@ -218,6 +218,21 @@ TEST_F(EngineCommandsTest, BestMatchWritesIntoTheOpenedOutputFile) {
   EXPECT_EQ(Do({"--set", "recognitionOutputFile=no/dir/x.dat", "do", "233"}), overwrite + Status(0));
 }
 
+TEST_F(EngineCommandsTest, DataFilesDialogOpensTheReportBestMatchWritesTo) {
+  WriteFile("t.trn", "*c* 20\n11000000000000001000\n");
+  WriteFile("t.rec", "*c*\n1100000000000000xxxx\n");
+  WriteFile("t.usd", "*c* 4 3\n1000 0100 0010\n");
+  const std::string out = Do({"--text", "files.training=t.trn", "--text", "files.recognition=t.rec",
+                              "--text", "files.distribution=t.usd", "--text", "files.output=t.dat",
+                              "do", "330", "342", "488"});
+  EXPECT_NE(out.find(Info(38, "Recognition end! ")), std::string::npos) << out;
+  EXPECT_EQ(ReadFile("t.dat"),
+            "\n ---------------------------- \n"
+            "1100000000000000xxxx\n"
+            "11000000000000001000  16  1\n\n"
+            "\n");
+}
+
 TEST_F(EngineCommandsTest, TooManyNeurons) {
   WriteFile("example1.trn", "*c* 100000 " + Ones(100000));
   EXPECT_EQ(Do({"do", "342"}), Info(30, "Too many Neurons ") + Status(30));
