@@ -4,16 +4,20 @@
 #include <fstream>
 #include <new>
 
+#include "engine/engine.h"
 #include "workbench/state/message_texts.h"
 
 namespace foresta {
 
-Workbench::Workbench(Shell& shell) : shell_(shell) {
+Workbench::Workbench(Shell& shell)
+    : shell_(shell), engine_(std::make_unique<Engine>()) {
   RegisterFoundationCommands(commands_);
   RegisterPredictionCommands(commands_);
   RegisterDialogCommands(commands_);
   RegisterBatchCommands(commands_);
 }
+
+Workbench::~Workbench() = default;
 
 void Workbench::Execute(int id) {
   CommandHandler handler = commands_.Find(id);
