@@ -4,13 +4,11 @@
 #include <fstream>
 #include <new>
 
-#include "engine/engine.h"
 #include "workbench/state/message_texts.h"
 
 namespace foresta {
 
-Workbench::Workbench(Shell& shell)
-    : shell_(shell), engine_(std::make_unique<Engine>()) {
+Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterFoundationCommands(commands_);
   RegisterEngineCommands(commands_);
   RegisterPredictionCommands(commands_);
@@ -18,8 +16,6 @@ Workbench::Workbench(Shell& shell)
   RegisterDialogCommands(commands_);
   RegisterBatchCommands(commands_);
 }
-
-Workbench::~Workbench() = default;
 
 void Workbench::Execute(int id) {
   CommandHandler handler = commands_.Find(id);

@@ -2,10 +2,10 @@
 #define FORESTA_WORKBENCH_WORKBENCH_H_
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <utility>
 
+#include "engine/engine.h"
 #include "prediction/prediction_state.h"
 #include "workbench/command_table.h"
 #include "workbench/state/random_stream.h"
@@ -13,8 +13,6 @@
 #include "workbench/state/workbench_state.h"
 
 namespace foresta {
-
-class Engine;
 
 inline constexpr const char* kProductName = "Foresta";
 inline constexpr const char* kProductVersion = "2.8";
@@ -31,7 +29,6 @@ using EngineOutputOpener = std::function<bool(Workbench&)>;
 class Workbench {
  public:
   explicit Workbench(Shell& shell);
-  ~Workbench();
   Workbench(const Workbench&) = delete;
   Workbench& operator=(const Workbench&) = delete;
 
@@ -59,8 +56,7 @@ class Workbench {
   WorkbenchState& state() { return state_; }
   const WorkbenchState& state() const { return state_; }
   PredictionState& prediction() { return prediction_; }
-  // The one recognition engine: trained by each prediction run.
-  Engine& engine() { return *engine_; }
+  Engine& engine() { return engine_; }
   RandomStream& random() { return random_; }
   Shell& shell() { return shell_; }
 
@@ -68,7 +64,7 @@ class Workbench {
   Shell& shell_;
   WorkbenchState state_;
   PredictionState prediction_;
-  std::unique_ptr<Engine> engine_;
+  Engine engine_;
   RandomStream random_;
   CommandTable commands_;
   EngineOutputOpener engineOutputOpener_;
