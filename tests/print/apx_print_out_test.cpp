@@ -146,6 +146,23 @@ TEST_F(APXPrintOutTest, PrintWritesEveryPageWithItsLines) {
   EXPECT_EQ(page2.trimmed(), only_on_2);
 }
 
+TEST_F(APXPrintOutTest, FullLastPageIsFollowedByAnEmptyPrintedPage) {
+  const int lines = PageLines();
+  APXPrintOut printout(Writer(), Editor(WriteLines(lines)));
+  int pages = 0;
+  ASSERT_EQ(printout.Print(&pages), kPrintOk);
+  EXPECT_EQ(pages, 2);
+  writer.reset();
+  const QString pdf = QString::fromStdString(Path("out.pdf"));
+  QString page1;
+  QString page2;
+  if (!RunTool("pdftotext", {"-f", "1", "-l", "2", pdf, "-"}, &page1)) GTEST_SKIP() << "pdftotext is not installed";
+  ASSERT_TRUE(RunTool("pdftotext", {"-f", "2", "-l", "2", pdf, "-"}, &page2));
+  EXPECT_EQ(page1.count("\f"), 2);
+  EXPECT_TRUE(page1.contains(QStringLiteral("line %1\n").arg(lines)));
+  EXPECT_EQ(page2.trimmed(), "");
+}
+
 TEST_F(APXPrintOutTest, DeviceThatCannotOpenIsReported) {
   TEditClient& editor = Editor(WriteLines(2));
   QPdfWriter bad(QString::fromStdString(Path("missing/dir/out.pdf")));

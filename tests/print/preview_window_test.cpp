@@ -1,6 +1,10 @@
 #include <QAction>
+#include <QApplication>
+#include <QPrinter>
+#include <QTimer>
 #include <QTest>
 
+#include "frame/print/document_printer.h"
 #include "frame/print/preview_window.h"
 #include "print_fixture.h"
 
@@ -136,6 +140,27 @@ TEST_F(PreviewWindowTest, PrintAndDoneButtons) {
   EXPECT_EQ(window.result(), 0);
   window.Action(kCmPreviewDone)->trigger();
   EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+TEST_F(PreviewWindowTest, PreviewRunsModallyWithThePrintingCountRaised) {
+  DocumentPrinter printer;
+  TEditClient& edit = Editor(WriteLines(3));
+  EXPECT_FALSE(printer.CanPrint(nullptr));
+  int during = -1;
+  QString title;
+  QTimer::singleShot(0, [&] {
+    during = printer.PrintingCount();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* window = qobject_cast<PreviewWindow*>(widget); window && window->isVisible()) {
+        title = window->PageText();
+        window->Done();
+      }
+    }
+  });
+  printer.Preview(nullptr, edit, {});
+  EXPECT_EQ(during, 1);
+  EXPECT_EQ(title, "Page 1");
+  EXPECT_EQ(printer.PrintingCount(), 0);
 }
 
 }  // namespace

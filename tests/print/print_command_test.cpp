@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <sstream>
 
 #include "cli/cli_commands.h"
