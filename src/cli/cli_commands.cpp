@@ -3,6 +3,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "cli/batch_command.h"
 #include "cli/event_printer.h"
 #include "cli/predict_command.h"
 #ifdef FORESTA_HAVE_PRINT
@@ -137,6 +138,9 @@ const std::vector<Subcommand>& Subcommands() {
        "predict the next row (code 1-27) or K rows (K x 100 + code) and "
        "print the report",
        RunPredict},
+      {"batch", "batch [FILE]",
+       "test and run a batch file (default batch.txt) and print its report",
+       RunBatch},
 #ifdef FORESTA_HAVE_PRINT
       {"print", "print FILE --pdf OUT.pdf",
        "print a text file as the editor prints it, onto the pages of a PDF file",
