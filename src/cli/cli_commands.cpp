@@ -6,6 +6,9 @@
 #include "cli/batch_command.h"
 #include "cli/event_printer.h"
 #include "cli/predict_command.h"
+#ifdef FORESTA_HAVE_PRINT
+#include "cli/print_command.h"
+#endif
 #include "prediction/input_test.h"
 #include "workbench/state/message_texts.h"
 #include "workbench/state/state_fields.h"
@@ -138,6 +141,11 @@ const std::vector<Subcommand>& Subcommands() {
       {"batch", "batch [FILE]",
        "test and run a batch file (default batch.txt) and print its report",
        RunBatch},
+#ifdef FORESTA_HAVE_PRINT
+      {"print", "print FILE --pdf OUT.pdf",
+       "print a text file as the editor prints it, onto the pages of a PDF file",
+       RunPrint},
+#endif
   };
   return table;
 }
