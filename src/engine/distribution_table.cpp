@@ -9,7 +9,7 @@ void DistributionTable::Start(int64_t m, int64_t p) {
   m_ = m;
   p_ = p;
   words_ = (m + 63) / 64;
-  bits_.assign(static_cast<size_t>(words_ * p), 0);
+  bits_.clear();
 }
 
 void DistributionTable::Clear() {

@@ -18,9 +18,15 @@ class DistributionTable {
   // REQUIRES: m >= 1, p >= 0
   void Start(int64_t m, int64_t p);
 
-  // The packed rows, for the loader to fill: bit c of row r is bit c % 64
-  // of word r * wordsPerRow() + c / 64.
-  uint64_t* mutableBits() { return bits_.data(); }
+  // The words of row r, for the loader to fill in row order: bit c of the
+  // row is bit c % 64 of word c / 64. Storage grows with the rows actually
+  // read, so a file that declares more rows than it holds costs nothing.
+  // Throws std::bad_alloc.
+  uint64_t* RowForWriting(int64_t r) {
+    const size_t need = static_cast<size_t>((r + 1) * words_);
+    if (bits_.size() < need) bits_.resize(need, 0);
+    return &bits_[static_cast<size_t>(r * words_)];
+  }
 
   // Builds the row index once the rows are filled in.
   void Finish();

@@ -104,36 +104,40 @@ int TestDistributionFile(const std::string& name, DistributionTable* table) {
   int c = in.GetNonSpace();
   if (c == CharReader::kEof) return kFileNoData;
   if (table != nullptr) table->Start(m, p);
-  uint64_t* bits = table != nullptr ? table->mutableBits() : nullptr;
   const int64_t wanted = m * p;
-  const int64_t rowWords = table != nullptr ? table->wordsPerRow() : 0;
   int64_t count = 0;
-  int64_t word = 0;  // first word of the row being filled
+  int64_t row = 0;
   int64_t col = 0;
-  // The rows can run to megabytes: scan the buffer directly.
-  const unsigned char* at = nullptr;
-  const unsigned char* end = nullptr;
-  bool more = true;
-  while (more) {
-    if (!IsBit(c)) {
-      if (table != nullptr) table->Clear();
-      return kFileInvalidCharacter;
-    }
+  uint64_t* bits = table != nullptr && wanted > 0 ? table->RowForWriting(0) : nullptr;
+  // Takes one vector character; false when it is not a bit.
+  auto take = [&](int ch) {
+    if (!IsBit(ch)) return false;
     if (bits != nullptr && count < wanted) {
-      if (c == '1') bits[word + col / 64] |= uint64_t{1} << (col % 64);
+      if (ch == '1') bits[col / 64] |= uint64_t{1} << (col % 64);
       if (++col == m) {
         col = 0;
-        word += rowWords;
+        if (++row < p) bits = table->RowForWriting(row);
       }
     }
     ++count;
-    do {
-      if (at == end && !in.TakeSpan(&at, &end)) {
-        more = false;
+    return true;
+  };
+  bool valid = take(c);
+  // The rows can run to megabytes: scan the buffer directly.
+  const unsigned char* at = nullptr;
+  const unsigned char* end = nullptr;
+  while (valid && in.TakeSpan(&at, &end)) {
+    for (; at < end; ++at) {
+      const int ch = *at;
+      if (IsBit(ch) ? !take(ch) : !CharReader::IsSpace(ch)) {
+        valid = false;
         break;
       }
-      c = *at++;
-    } while (CharReader::IsSpace(c));
+    }
+  }
+  if (!valid) {
+    if (table != nullptr) table->Clear();
+    return kFileInvalidCharacter;
   }
   if (count < wanted) {
     if (table != nullptr) table->Clear();

@@ -102,7 +102,7 @@ void CloseOutputFile(Workbench& wb) { wb.Inform(kMsgOutputClosed); }
 
 void OpenNewOutputFile(Workbench& wb) {
   if (!AskYesNo(wb, kOverwriteCaption, kOverwriteQuestion, MessageIcon::kWarning)) return;
-  if (!wb.engine().OpenReportFile(wb.state().recognitionOutputFile)) return;
+  if (!wb.OpenEngineOutput()) return;
   wb.Ask(kMsgOutputReady);
 }
 

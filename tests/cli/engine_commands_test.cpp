@@ -1,6 +1,7 @@
 // End-to-end runs of the engine commands through `foresta-cli do`.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -101,6 +102,65 @@ TEST_F(EngineCommandsTest, DistributionTestShowsItsTexts) {
                 Status(135));
   WriteFile("example1.usd", "*c* 6 9 " + Ones(53));
   EXPECT_EQ(Do({"do", "354"}), Info(138, " User Distribution File: not enough data ") + Status(138));
+}
+
+// Every code of the retraining, recognition and distribution tests, after a
+// training file of 20 neurons has been tested in the same run.
+TEST_F(EngineCommandsTest, OtherFileTestsShowEveryCode) {
+  WriteFile("example1.trn", "*c* 20 " + Ones(20));
+  struct Case {
+    const char* file;
+    std::string content;
+    int id;
+    int code;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"example1.rtn", "*c* 20 " + Ones(40), 352, 110, "Retraining File is OK "},
+      {"none", "", 352, 111, "Unable to Open Retraining File "},
+      {"example1.rtn", "20 " + Ones(20), 352, 112, "Retraining File: Missing Comment Section *...* "},
+      {"example1.rtn", "*c 20 " + Ones(20), 352, 113, "Retraining File: Comment Section is not Closed "},
+      {"example1.rtn", "*c* 1 1", 352, 114, "Retraining File: Number of Neurons is out of Range "},
+      {"example1.rtn", "*c* 30 " + Ones(30), 352, 115, "Retraining File: Not Consistent with Training File "},
+      {"example1.rtn", "*c* 20", 352, 116, "Retraining File: No data "},
+      {"example1.rtn", "*c* 20 x", 352, 117, "Training File: Invalid Character (other than 0 and 1) "},
+      {"example1.rtn", "*c* 20 1", 352, 118, "Training File: Last vector is not complete "},
+      {"example1.rec", "*c* " + Ones(19) + "x", 353, 120, "Recognition File is OK "},
+      {"none", "", 353, 121, "Unable to Open Recognition File "},
+      {"example1.rec", "0", 353, 122, "Recognition File: Missing Comment Section *...* "},
+      {"example1.rec", "*0", 353, 123, "Recognition File: Comment Section is not Closed "},
+      {"example1.rec", "*c*", 353, 126, "Recognition File: No data "},
+      {"example1.rec", "*c* 0a", 353, 127, "Recognition File: Invalid Character (other than 0 and 1) "},
+      {"example1.rec", "*c* x1x" + Ones(17), 353, 128, "Recognition File: Two Sections of x's in One Vector "},
+      {"example1.rec", "*c* x1", 353, 129, "Recognition File: Last vector is not complete "},
+      {"example1.usd", "*c* 2 2 0110", 354, 130, "User Distribution File is OK "},
+      {"none", "", 354, 131, "Unable to Open User Distribution File "},
+      {"example1.usd", "2 2 0110", 354, 132, " User Distribution File: Missing Comment Section *...* "},
+      {"example1.usd", "* 2 2 0110", 354, 133, " User Distribution File: Comment Section is not Closed "},
+      {"example1.usd", "*c* 1 2 0110", 354, 134, " User Distribution File: Number of Neurons is out of Range "},
+      {"example1.usd", "*c* 2 100001 0110", 354, 135, " User Distribution File: Number of patterns is out of Range ( <65,000) "},
+      {"example1.usd", "*c* 2 2", 354, 136, " User Distribution File: No data "},
+      {"example1.usd", "*c* 2 2 01x0", 354, 137, " User Distribution File: Invalid Character (other than 0 and 1) "},
+      {"example1.usd", "*c* 2 2 011", 354, 138, " User Distribution File: not enough data "},
+  };
+  for (const Case& c : cases) {
+    std::remove("example1.rtn");
+    std::remove("example1.rec");
+    std::remove("example1.usd");
+    if (std::string(c.file) != "none") WriteFile(c.file, c.content);
+    const std::string out = Do({"do", "351", std::to_string(c.id)});
+    EXPECT_NE(out.find(Info(c.code, c.text) + Status(c.code)), std::string::npos)
+        << c.code << "\n" << out;
+  }
+}
+
+TEST_F(EngineCommandsTest, RecognitionNeuronRangeAndUntestedTraining) {
+  WriteFile("example1.rec", "*c* 0xx1");
+  WriteFile("example1.trn", "*c* 100001 " + Ones(20));
+  EXPECT_NE(Do({"do", "351", "353"}).find(Info(124, "Recognition File: Number of Neurons is out of Range ")),
+            std::string::npos);
+  EXPECT_NE(Do({"do", "353"}).find(Info(125, "Recognition File: Please test Training file first ")),
+            std::string::npos);
 }
 
 TEST_F(EngineCommandsTest, TrainRetrainAndRecognise) {
