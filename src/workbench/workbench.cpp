@@ -11,6 +11,7 @@ namespace foresta {
 Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterFoundationCommands(commands_);
   RegisterEngineCommands(commands_);
+  RegisterPredictionCommands(commands_);
   RegisterEngineModeCommands(commands_);
   // The engine keeps the report stream that the listing recognitions append to.
   SetEngineOutputOpener([](Workbench& wb) {
