@@ -3,6 +3,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "cli/batch_command.h"
 #include "cli/event_printer.h"
 #include "cli/predict_command.h"
 #include "prediction/input_test.h"
@@ -134,6 +135,9 @@ const std::vector<Subcommand>& Subcommands() {
        "predict the next row (code 1-27) or K rows (K x 100 + code) and "
        "print the report",
        RunPredict},
+      {"batch", "batch [FILE]",
+       "test and run a batch file (default batch.txt) and print its report",
+       RunBatch},
   };
   return table;
 }
