@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds the release configuration and runs the
-# main job: the input test on the bundled example file.
+# main job: a prediction on the bundled example file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -8,3 +8,5 @@ bash scripts/build.sh release
 cd build/release/bin
 echo "== foresta-cli test example2a.txt"
 ./foresta-cli test example2a.txt
+echo "== foresta-cli predict example2a.txt (Real + Linear, precision 10, trend 5)"
+./foresta-cli predict example2a.txt

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "../../tests/workbench/prediction_reference.h"
 #include "engine/engine.h"
@@ -145,6 +146,36 @@ void BM_Report(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond);
+
+// A Directory run over 2,000 small files (60 rows each): one collective
+// output, each file read by its test and its encoder only.
+void BM_Directory2000(benchmark::State& state) {
+  Dir();
+  std::filesystem::create_directory("many");
+  std::vector<std::string> names;
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<int> value(100, 200);
+  for (int i = 0; i < 2000; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "many/s%04d.txt", i);
+    std::FILE* f = std::fopen(name, "wb");
+    std::fprintf(f, "*series %d*\n1\n", i);
+    for (int r = 0; r < 60; ++r) std::fprintf(f, "%d\n", value(rng));
+    std::fclose(f);
+    names.push_back(name);
+  }
+  for (auto _ : state) {
+    RecordingShell shell;
+    Workbench wb(shell);
+    wb.state().inputMode = InputMode::kDirectory;
+    wb.state().directoryList = names;
+    wb.state().directoryCount = 2000;
+    wb.Execute(555);
+    if (wb.state().statusCode != 553) state.SkipWithError("run failed");
+  }
+  std::filesystem::remove_all("many");
+}
+BENCHMARK(BM_Directory2000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace foresta

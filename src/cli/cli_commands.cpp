@@ -3,8 +3,12 @@
 #include <charconv>
 #include <ostream>
 
+#include "cli/batch_command.h"
 #include "cli/event_printer.h"
 #include "cli/predict_command.h"
+#ifdef FORESTA_HAVE_PRINT
+#include "cli/print_command.h"
+#endif
 #include "prediction/input_test.h"
 #include "workbench/state/message_texts.h"
 #include "workbench/state/state_fields.h"
@@ -134,6 +138,14 @@ const std::vector<Subcommand>& Subcommands() {
        "predict the next row (code 1-27) or K rows (K x 100 + code) and "
        "print the report",
        RunPredict},
+      {"batch", "batch [FILE]",
+       "test and run a batch file (default batch.txt) and print its report",
+       RunBatch},
+#ifdef FORESTA_HAVE_PRINT
+      {"print", "print FILE --pdf OUT.pdf",
+       "print a text file as the editor prints it, onto the pages of a PDF file",
+       RunPrint},
+#endif
   };
   return table;
 }

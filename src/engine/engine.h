@@ -11,6 +11,8 @@
 
 namespace foresta {
 
+class CharReader;
+
 constexpr int kTrainOk = 0;
 constexpr int kTrainNeedsTest = 1;       // training file refused or unreadable
 constexpr int kTrainTooManyNeurons = 2;
@@ -81,7 +83,7 @@ class Engine {
  private:
   // Reads the vectors after the count and stores them with their copies.
   // Returns false when cancelled.
-  bool StoreVectors(class CharReader& in, const SymmetrySettings& symmetry,
+  bool StoreVectors(CharReader& in, const SymmetrySettings& symmetry,
                     EngineProgress* progress);
 
   uint32_t neuronCount_ = 0;

@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "batch/batch_file.h"
+#include "workbench/batch_run.h"
 #include "workbench/command_table.h"
 #include "workbench/workbench.h"
 
@@ -28,11 +29,14 @@ void SaveBatch(Workbench& wb) {
   wb.Open(kBatchDocument);
 }
 
+void RunBatchCommand(Workbench& wb) { RunBatchFile(wb); }
+
 }  // namespace
 
 void RegisterBatchCommands(CommandTable& table) {
   table.Add(565, OpenBatchFile);
   table.Add(566, SaveBatch);
+  table.Add(567, RunBatchCommand);
 }
 
 }  // namespace foresta

@@ -45,7 +45,7 @@ void RegisterEngineModeCommands(CommandTable& table);
 // Link (551), line breakers (360) and symmetry (363).
 void RegisterDialogCommands(CommandTable& table);
 
-// Batch/Open (565) and Batch/Save (566).
+// Batch/Open (565), Batch/Save (566) and Batch/Run (567).
 void RegisterBatchCommands(CommandTable& table);
 
 // Example menu (570 to 586) and the engine's example commands: generated

@@ -1,5 +1,9 @@
 // Handlers of the Real, Integer and AvgMax menus (555 to 605) and of the
 // 3-Average and 10-Average menus (610 to 618, 620 to 628).
+#include "workbench/prediction_commands.h"
+
+#include <utility>
+
 #include "workbench/command_table.h"
 #include "workbench/prediction_run.h"
 #include "workbench/workbench.h"
@@ -34,7 +38,61 @@ void AddAverages(CommandTable& table, int firstId) {
   table.Add(firstId + 8, Average<12, Steps>);
 }
 
+constexpr std::pair<int, const char*> kHints[] = {
+    {551, "Specify the input, trend and precision"},
+    {552, "Open the input data file"},
+    {553, "Open the results of the last prediction"},
+    {554, "Test the format of the input data file"},
+    {555, "Predict b of [a, b] and data is quantized by (b-a)/N "},
+    {556, "Predict a of [a, b] and data is quantized by (b-a)/N "},
+    {557, "Predict the canter of [a, b] and data is quantized by (b-a)/N "},
+    {558, "Predict b of [a, b] and the growth rates are quantized by (b-a)/N "},
+    {559, "Predict a of [a, b] and the growth rates are quantized by (b-a)/N "},
+    {560, "Predict the center of [a, b] and the growth rates are quantized by (b-a)/N "},
+    {561, "Predict b of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
+    {562, "Predict a of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
+    {563, "Predict center of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
+    {588, "Predict b of [a, b] and data is quantized by (b-a)/N "},
+    {589, "Predict baof [a, b] and data is quantized by (b-a)/N "},
+    {590, "Predict the canter of [a, b] and data is quantized by (b-a)/N "},
+    {591, "Predict b of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
+    {592, "Predict baof [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
+    {593, "Predict center of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
+    {594, "Print weighted-average and max for Real/+ Linear"},
+    {595, "Print weighted-average and max for Real/--Linear"},
+    {596, "Print weighted-average and max for Real/0 Linear"},
+    {597, "Print weighted-average and max for Real/+ Exponential"},
+    {598, "Print weighted-average and max for Real/-- Exponential"},
+    {599, "Print weighted-average and max for Real/0 Exponential"},
+    {600, "Print weighted-average and max for Integer/+ Linear"},
+    {601, "Print weighted-average and max for Integer/-- Linear"},
+    {602, "Print weighted-average and max for Integer/0 Linear"},
+    {603, "Print weighted-average and max for Integer/+ Linear Enumerative"},
+    {604, "Print weighted-average and max for Integer/-- Linear Enumerative"},
+    {605, "Print weighted-average and max for Integer/0 Linear Enumerative"},
+};
+
+// The averaged kinds in menu order, as their hints end.
+constexpr const char* kAverageHintEnds[] = {
+    "Real/+ Linear",      "Real/-- Linear",      "Real/0 Linear",
+    "Real/+ Exponential", "Real/-- Exponential", "Real/0 Exponential",
+    "Integer/+ Linear",   "Integer/-- Linear",   "Integer/0 Linear",
+};
+
 }  // namespace
+
+std::optional<std::string> PredictionCommandHint(int id) {
+  for (const auto& [hintId, text] : kHints) {
+    if (hintId == id) return std::string(text);
+  }
+  if (id >= 610 && id <= 618) {
+    return std::string("Print 3 weighted-averages for ") + kAverageHintEnds[id - 610];
+  }
+  if (id >= 620 && id <= 628) {
+    return std::string("Print 10 weighted-averages for ") + kAverageHintEnds[id - 620];
+  }
+  return std::nullopt;
+}
 
 void RegisterPredictionCommands(CommandTable& table) {
   // Real: codes 1 to 9 on 555 to 563.

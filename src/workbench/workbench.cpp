@@ -13,6 +13,10 @@ Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterEngineCommands(commands_);
   RegisterPredictionCommands(commands_);
   RegisterEngineModeCommands(commands_);
+  // The engine keeps the report stream that the listing recognitions append to.
+  SetEngineOutputOpener([](Workbench& wb) {
+    return wb.engine().OpenReportFile(wb.state().recognitionOutputFile);
+  });
   RegisterDialogCommands(commands_);
   RegisterBatchCommands(commands_);
   RegisterExampleCommands(commands_);
@@ -77,8 +81,9 @@ void Workbench::Open(int code) {
 
 bool Workbench::OpenEngineOutput() {
   if (engineOutputOpener_) return engineOutputOpener_(*this);
-  // The engine keeps the stream, so the recognition modes write into it.
-  return engine_.OpenReportFile(state_.recognitionOutputFile);
+  std::ofstream out(state_.recognitionOutputFile,
+                    std::ios::binary | std::ios::trunc);
+  return static_cast<bool>(out);
 }
 
 std::string AboutText() {

@@ -93,17 +93,6 @@ TEST_F(EngineCommandsTest, RetrainingAndRecognitionTestsAskFirst) {
             true);
 }
 
-TEST_F(EngineCommandsTest, DistributionTestShowsItsTexts) {
-  WriteFile("example1.usd", "*c* 6 9 " + Ones(54));
-  EXPECT_EQ(Do({"do", "354"}), Info(130, "User Distribution File is OK ") + Status(130));
-  WriteFile("example1.usd", "*c* 6 100001 " + Ones(54));
-  EXPECT_EQ(Do({"do", "354"}),
-            Info(135, " User Distribution File: Number of patterns is out of Range ( <65,000) ") +
-                Status(135));
-  WriteFile("example1.usd", "*c* 6 9 " + Ones(53));
-  EXPECT_EQ(Do({"do", "354"}), Info(138, " User Distribution File: not enough data ") + Status(138));
-}
-
 // Every code of the retraining, recognition and distribution tests, after a
 // training file of 20 neurons has been tested in the same run.
 TEST_F(EngineCommandsTest, OtherFileTestsShowEveryCode) {
@@ -227,6 +216,21 @@ TEST_F(EngineCommandsTest, BestMatchWritesIntoTheOpenedOutputFile) {
   EXPECT_EQ(ReadFile("kept.dat"), "kept");
   // An output file that cannot be created shows nothing more.
   EXPECT_EQ(Do({"--set", "recognitionOutputFile=no/dir/x.dat", "do", "233"}), overwrite + Status(0));
+}
+
+TEST_F(EngineCommandsTest, DataFilesDialogOpensTheReportBestMatchWritesTo) {
+  WriteFile("t.trn", "*c* 20\n11000000000000001000\n");
+  WriteFile("t.rec", "*c*\n1100000000000000xxxx\n");
+  WriteFile("t.usd", "*c* 4 3\n1000 0100 0010\n");
+  const std::string out = Do({"--text", "files.training=t.trn", "--text", "files.recognition=t.rec",
+                              "--text", "files.distribution=t.usd", "--text", "files.output=t.dat",
+                              "do", "330", "342", "488"});
+  EXPECT_NE(out.find(Info(38, "Recognition end! ")), std::string::npos) << out;
+  EXPECT_EQ(ReadFile("t.dat"),
+            "\n ---------------------------- \n"
+            "1100000000000000xxxx\n"
+            "11000000000000001000  16  1\n\n"
+            "\n");
 }
 
 TEST_F(EngineCommandsTest, TooManyNeurons) {

@@ -147,15 +147,5 @@ TEST_F(EngineModeCommandsTest, TrainingTellsWhyNoSymmetryCopiesWereMade) {
             kTrained);
 }
 
-TEST_F(EngineModeCommandsTest, LocalMinimumDrawsFromTheSessionStream) {
-  // Two searches in one session continue the stream; a new session starts
-  // it again, so the first report of every session is the same.
-  EXPECT_EQ(Do({"do", "233", "342", "347"}), kOverwrite + kReady + kTrained + kEnd);
-  const std::string first = ReadFile("example1.dat");
-  EXPECT_EQ(Do({"do", "233", "342", "347"}), kOverwrite + kReady + kTrained + kEnd);
-  EXPECT_EQ(ReadFile("example1.dat"), first);
-  EXPECT_NE(first.find("  16\n"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace foresta

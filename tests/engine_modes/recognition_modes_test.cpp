@@ -215,9 +215,8 @@ TEST_F(ModesTest, RefusalsComeBeforeAnythingIsRead) {
 }
 
 TEST_F(ModesTest, RecognitionNeedsATrainedStore) {
-  // A training refused for too many neurons leaves a trained but empty
-  // store: a file test against NeuronCount = 100000 passes no vector, so the
-  // untrained engine is the one that refuses.
+  // A recognition file that passes its test against 20 neurons, with a
+  // store that was never trained.
   Engine fresh;
   RecognitionSettings settings;
   settings.recognitionFile = Write("t.rec", "*r* 1000000000xxxx000000");

@@ -7,6 +7,7 @@
 
 #include "prediction_reference.h"
 #include "support/temp_dir.h"
+#include "workbench/prediction_commands.h"
 #include "workbench/prediction_run.h"
 #include "workbench/state/recording_shell.h"
 #include "workbench/workbench.h"
@@ -282,6 +283,24 @@ TEST_F(PredictionRunTest, AveragesRefuseTrendsBeyondTheTableAndUnsupportedCodes)
   EXPECT_FALSE(RunGrowthAverageCommand(wb_, 4, 21));
   EXPECT_EQ(TakeEvents().size(), 2u);
   EXPECT_FALSE(std::filesystem::exists("example1.trn"));
+}
+
+TEST(PredictionCommandsTest, EveryPredictionIdentifierIsRoutedAndHinted) {
+  RecordingShell shell;
+  Workbench wb(shell);
+  std::vector<int> ids;
+  for (int id = 555; id <= 563; ++id) ids.push_back(id);
+  for (int id = 588; id <= 605; ++id) ids.push_back(id);
+  for (int id = 610; id <= 618; ++id) ids.push_back(id);
+  for (int id = 620; id <= 628; ++id) ids.push_back(id);
+  for (int id : ids) {
+    EXPECT_TRUE(wb.HasCommand(id)) << id;
+    EXPECT_TRUE(PredictionCommandHint(id)) << id;
+  }
+  EXPECT_FALSE(wb.HasCommand(564));
+  EXPECT_FALSE(PredictionCommandHint(619));
+  EXPECT_EQ(*PredictionCommandHint(627), "Print 10 weighted-averages for Integer/-- Linear");
+  EXPECT_EQ(*PredictionCommandHint(589), "Predict baof [a, b] and data is quantized by (b-a)/N ");
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "workbench/typing_shell.h"
-#include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
@@ -219,28 +217,6 @@ TEST(SymmetryClassification, TwoDimensionalTable) {
     EXPECT_TRUE(out.message.ends_with("y-Dimension is: 10\n" + row.line))
         << out.message;
   }
-}
-
-TEST(SymmetryCommand, ShowsThePlainBoxAndCancelKeepsTheKind) {
-  testing::TypingShell shell;
-  Workbench wb(shell);
-  wb.state().texts.symmetryStart = "0";
-  wb.state().texts.symmetryEnd = "9";
-  wb.state().texts.symmetryX = "10";
-  wb.state().texts.xTranslation = true;
-  wb.Execute(363);
-  ASSERT_EQ(shell.events().size(), 2u);
-  const ShellEvent& box = shell.events().back();
-  EXPECT_EQ(box.kind, ShellEvent::Kind::kMessage);
-  EXPECT_EQ(box.caption, " Symmetry Parameters");
-  EXPECT_TRUE(box.text.ends_with("\n\n1-D x-translational Symmetry! "));
-  EXPECT_EQ(wb.state().symmetryKind, 1);
-
-  shell.confirmDialogs = false;
-  wb.state().texts.xScaling = true;
-  wb.Execute(363);
-  EXPECT_EQ(shell.events().size(), 3u);
-  EXPECT_EQ(wb.state().symmetryKind, 1);
 }
 
 // Runs the command line and returns what it printed.

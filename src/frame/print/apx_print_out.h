@@ -1,0 +1,81 @@
+#ifndef FORESTA_FRAME_PRINT_APX_PRINT_OUT_H_
+#define FORESTA_FRAME_PRINT_APX_PRINT_OUT_H_
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace foresta {
+
+class TEditClient;
+
+// Lines of `line_height` that fit wholly on a page `page_height` tall (both
+// in the same units); at least 1. A line cut off at the foot of the page
+// would be lost from the printout, so the division rounds down.
+int LinesPerPageFor(int page_height, int line_height);
+
+// Pages needed for `line_count` lines: line_count div lines_per_page + 1.
+// A count that is an exact multiple gets a further, empty page.
+// REQUIRES: lines_per_page >= 1, line_count >= 0.
+int PageCountFor(int line_count, int lines_per_page);
+
+// Result codes of APXPrintOut::Print.
+inline constexpr int kPrintOk = 0;
+inline constexpr int kPrintDeviceFailed = 1;  // the device could not be opened
+inline constexpr int kPrintPageFailed = 2;    // a new page could not be started
+
+// A print job for one editor window: cuts the editor's lines into pages and
+// paints each page with the editor's own painting. Drawing happens in
+// screen-sized units (the page converted to screen pixels) scaled onto the
+// device, so the printout keeps the screen's font size and tab stops.
+class APXPrintOut {
+ public:
+  // `device` and `editor` must outlive the printout. `screen_dpi` is the
+  // resolution the page is converted to; 0 takes the editor's.
+  APXPrintOut(QPagedPaintDevice& device, TEditClient& editor, bool scale = true, int screen_dpi = 0);
+
+  // Measures the page and the font: sets LinesPerPage, MinPage and
+  // MaxPage. Called by the constructor; call again after the device's page
+  // setup or the editor's text changed.
+  void BeginPrinting();
+
+  bool HasPage(int page) const { return page >= MinPage && page <= MaxPage; }
+
+  // Paints page `page` (from 1) into `target`, a rectangle of `painter`'s
+  // device that stands for the whole page: the device's page for printing,
+  // a page of the preview on screen.
+  void PrintPage(QPainter& painter, int page, const QRect& target);
+
+  // Prints every page onto the device; returns a kPrint* code. `pages`, if
+  // not null, receives the number of pages written.
+  int Print(int* pages = nullptr);
+
+  // The page in the units the editor paints in (screen pixels with Scale).
+  QSize LogicalPage() const { return logical_page_; }
+  // The page on the device, in device pixels.
+  QSize DevicePage() const { return device_page_; }
+  const QFont& PrintFont() const { return font_; }
+  int LineHeight() const { return line_height_; }
+
+  int LinesPerPage = 1;
+  int MinPage = 1;
+  int MaxPage = 1;
+
+ private:
+  QPagedPaintDevice& device_;
+  TEditClient& editor_;
+  bool scale_;
+  int screen_dpi_x_;
+  int screen_dpi_y_;
+  QFont font_;
+  int line_height_ = 10;
+  QSize device_page_;
+  QSize logical_page_;
+};
+
+}  // namespace foresta
+
+#endif  // FORESTA_FRAME_PRINT_APX_PRINT_OUT_H_

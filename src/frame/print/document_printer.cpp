@@ -1,0 +1,83 @@
+#include "frame/print/document_printer.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "editor/widget/edit_client.h"
+#include "frame/print/apx_print_out.h"
+#include "frame/print/preview_window.h"
+
+namespace foresta {
+namespace {
+
+// Keeps the printing count raised for one operation, however it ends.
+class PrintingSpan {
+ public:
+  explicit PrintingSpan(int& count) : count_(count) { ++count_; }
+  ~PrintingSpan() { --count_; }
+  PrintingSpan(const PrintingSpan&) = delete;
+  PrintingSpan& operator=(const PrintingSpan&) = delete;
+
+ private:
+  int& count_;
+};
+
+}  // namespace
+
+DocumentPrinter::DocumentPrinter() = default;
+DocumentPrinter::~DocumentPrinter() = default;
+
+QPrinter& DocumentPrinter::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+bool DocumentPrinter::CanPrint(const TEditClient* active) {
+  return active != nullptr && Printer().isValid();
+}
+
+int DocumentPrinter::Print(TEditClient& editor, QWidget* owner) {
+  QPrinter& printer = Printer();
+  PrintingSpan span(printing_count_);
+  QPrintDialog dialog(&printer, owner);
+  // The whole document is printed: no page range is offered.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return kPrintCancelled;
+  printer.setPrintRange(QPrinter::AllPages);
+  APXPrintOut printout(printer, editor);
+  int code = printout.Print();
+  if (code != kPrintOk) {
+    QMessageBox::warning(owner, QStringLiteral("Print"),
+                         code == kPrintDeviceFailed ? QStringLiteral("The printer could not be opened.")
+                                                    : QStringLiteral("Printing stopped before the last page."));
+  }
+  return code;
+}
+
+void DocumentPrinter::PrintSetup(QWidget* owner) {
+  QPageSetupDialog dialog(&Printer(), owner);
+  dialog.exec();
+}
+
+void DocumentPrinter::Preview(QWidget* main_window, TEditClient& editor, std::function<void()> print) {
+  QPrinter& printer = Printer();
+  PrintingSpan span(printing_count_);
+  PreviewWindow preview(main_window, printer, editor, std::move(print));
+  if (main_window != nullptr) {
+    QSize client = main_window->size();
+    if (auto* frame = qobject_cast<QMainWindow*>(main_window); frame && frame->centralWidget()) {
+      client = frame->centralWidget()->size();
+    }
+    preview.move(0, -1);
+    preview.resize(client.width(), client.height() + 1);
+  }
+  preview.setWindowModality(Qt::ApplicationModal);
+  preview.exec();
+}
+
+}  // namespace foresta

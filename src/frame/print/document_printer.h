@@ -1,0 +1,55 @@
+#ifndef FORESTA_FRAME_PRINT_DOCUMENT_PRINTER_H_
+#define FORESTA_FRAME_PRINT_DOCUMENT_PRINTER_H_
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace foresta {
+
+class TEditClient;
+
+// Result codes of DocumentPrinter::Print beyond APXPrintOut's.
+inline constexpr int kPrintCancelled = 3;
+
+// The application's printer and the three File commands on it: Print,
+// Print Setup and Print Preview. The owner (the application object) keeps
+// one for the whole run.
+class DocumentPrinter {
+ public:
+  DocumentPrinter();
+  ~DocumentPrinter();
+  DocumentPrinter(const DocumentPrinter&) = delete;
+  DocumentPrinter& operator=(const DocumentPrinter&) = delete;
+
+  // The printer for the system's default printer, made on first use.
+  QPrinter& Printer();
+
+  // Whether the three commands are enabled: a document window is active
+  // (`active` not null) and the printer is usable.
+  bool CanPrint(const TEditClient* active);
+
+  // Shows the print dialog for `editor`'s document and prints it; returns a
+  // kPrint* code. A failure is also shown in a message box over `owner`.
+  int Print(TEditClient& editor, QWidget* owner);
+
+  // Shows the page setup dialog of the printer.
+  void PrintSetup(QWidget* owner);
+
+  // Shows the preview of `editor`'s document over `main_window` and returns
+  // when the user chose Done. `print` is the frame's Print command.
+  void Preview(QWidget* main_window, TEditClient& editor, std::function<void()> print);
+
+  // Print or preview operations under way.
+  int PrintingCount() const { return printing_count_; }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  int printing_count_ = 0;
+};
+
+}  // namespace foresta
+
+#endif  // FORESTA_FRAME_PRINT_DOCUMENT_PRINTER_H_

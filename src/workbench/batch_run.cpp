@@ -1,0 +1,49 @@
+#include "workbench/batch_run.h"
+
+#include "batch/batch_file.h"
+#include "batch/batch_run_code.h"
+#include "workbench/prediction_run.h"
+#include "workbench/workbench.h"
+
+namespace foresta {
+namespace {
+
+constexpr int kRunCodeError = kBatchTestStatusBase + kBatchBadRunCode;
+
+bool IsGrowthKind(int kind) { return kind >= 4 && kind <= 6; }
+
+}  // namespace
+
+BatchRunOutcome RunBatchFile(Workbench& wb) {
+  BatchRunOutcome outcome;
+  WorkbenchState& s = wb.state();
+  outcome.testCode = TestBatchFile(s.batchFile);
+  if (outcome.testCode != kBatchOk) {
+    wb.Inform(kBatchTestStatusBase + outcome.testCode);
+    return outcome;
+  }
+  const int code = LoadBatchFile(s);
+  if (code == kBatchLoadFailed) {
+    // The file went away between its test and its loading.
+    outcome.testCode = kBatchCannotOpen;
+    wb.Inform(kBatchTestStatusBase + kBatchCannotOpen);
+    return outcome;
+  }
+  outcome.runCode = code;
+  const int kind = RunCodeKind(code);
+  const int averages = RunCodeAverages(code);
+  if (averages == 0) {
+    outcome.predicted = RunPredictionCommand(wb, code);
+  } else if (!IsAveragedKind(kind)) {
+    s.runCode = code;
+    outcome.refused = true;
+    wb.Inform(kRunCodeError);
+  } else if (IsGrowthKind(kind)) {
+    outcome.predicted = RunGrowthAverageCommand(wb, kind, averages);
+  } else {
+    outcome.predicted = RunAverageCommand(wb, kind, averages);
+  }
+  return outcome;
+}
+
+}  // namespace foresta
