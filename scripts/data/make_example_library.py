@@ -128,11 +128,11 @@ def write_prediction_inputs(out):
         if key in ("X", "Y", "Z", "XZ", "YZ"):
             write_series(os.path.join(out, f"D_ch3{key}.txt"), comment, rows)
 
-    rng = random.Random(3030)
+    rng = random.Random(3033)
     for i, name in enumerate(DJ30):
-        values = price_walk(rng, 160, 20 + 4 * i, 0.002, 0.03)
+        values = price_walk(rng, 300, 20 + 4 * i, 0.002, 0.03)
         write_series(os.path.join(out, "dj30", f"{name}.txt"), [
-            f"Weekly closing price series '{name}', 160 weeks, 1 variable.",
+            f"Weekly closing price series '{name}', 300 weeks, 1 variable.",
             "A geometric random walk with slight upward drift, standing in for one",
             "stock of a 30-stock index.",
             SYNTHETIC,

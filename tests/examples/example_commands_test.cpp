@@ -149,6 +149,25 @@ TEST_F(ExampleCommandsTest, BatchExamplesNameInstalledFilesAndLoad) {
   EXPECT_EQ(events[0].code, 566);
 }
 
+// Both example batches, run from the installed data, predict every file.
+TEST_F(ExampleCommandsTest, BatchExamplesPredictEveryFile) {
+  fs::copy(FORESTA_DATA_DIR, ".", fs::copy_options::recursive);
+  for (auto [id, files] : {std::pair{575, 7}, std::pair{578, 30}}) {
+    SCOPED_TRACE(id);
+    Run(id);
+    auto events = Run(567);
+    for (const ShellEvent& e : events)
+      EXPECT_NE(e.kind, ShellEvent::Kind::kMessage) << e.text;
+    const std::string report = ReadFile(wb_.state().predictionOutputFile);
+    std::size_t inputs = 0;
+    for (std::size_t at = report.find("Input file:"); at != std::string::npos;
+         at = report.find("Input file:", at + 1))
+      ++inputs;
+    EXPECT_EQ(inputs, static_cast<std::size_t>(files));
+    EXPECT_EQ(report.find("Can not make a Prediction"), std::string::npos);
+  }
+}
+
 TEST_F(ExampleCommandsTest, ShifterInitialisationsSetLayoutAndAdvanceTheStream) {
   auto events = Run(466);
   ASSERT_FALSE(events.empty());
