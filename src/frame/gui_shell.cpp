@@ -83,7 +83,7 @@ void GuiShell::OpenDocument(int code, const std::string& file) {
   // data or report file is always the one in the working directory, the
   // one the commands read and write.
   const bool bundled = code == 321 || code == 323 || code == 324;
-  open_(bundled ? ResolveBundledDocument(file) : file);
+  open_(bundled ? ResolveBundled(file) : file);
 }
 
 bool GuiShell::RunDialog(DialogKind kind, WorkbenchState& state) {
@@ -97,12 +97,15 @@ bool GuiShell::ShowHelp(const HelpRequest& request) { return help_(request); }
 
 void GuiShell::Beep() { QApplication::beep(); }
 
-std::string ResolveBundledDocument(const std::string& file) {
+// The bundled documents (help, manual, examples) live beside the program; a
+// bare name that is not in the working directory is looked for there.
+std::string GuiShell::ResolveBundled(const std::string& file) const {
   const QString name = QString::fromLocal8Bit(file.c_str());
   const QFileInfo info(name);
   if (info.exists() || name.contains(QLatin1Char('/'))) return file;
-  const QString bundled =
-      QDir(QCoreApplication::applicationDirPath()).filePath(name);
+  const QString directory = bundle_.empty() ? QCoreApplication::applicationDirPath()
+                                            : QString::fromLocal8Bit(bundle_.c_str());
+  const QString bundled = QDir(directory).filePath(name);
   if (QFileInfo::exists(bundled)) return bundled.toLocal8Bit().toStdString();
   return file;
 }

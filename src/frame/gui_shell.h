@@ -38,6 +38,11 @@ class GuiShell : public Shell {
 
   void SetModalRunner(ModalRunner runner) { modal_ = std::move(runner); }
 
+  // Where the bundled documents are; by default the program's directory.
+  void SetBundleDirectory(std::string directory) { bundle_ = std::move(directory); }
+  // `file` as found in the working directory, or else in the bundle.
+  std::string ResolveBundled(const std::string& file) const;
+
  private:
   int Exec(QDialog& dialog);
 
@@ -46,11 +51,8 @@ class GuiShell : public Shell {
   OpenHandler open_;
   HelpHandler help_;
   ModalRunner modal_;
+  std::string bundle_;
 };
-
-// The bundled documents (help, manual, examples) live beside the program;
-// a bare name that is not in the working directory is looked for there.
-std::string ResolveBundledDocument(const std::string& file);
 
 }  // namespace foresta
 

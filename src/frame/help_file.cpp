@@ -130,7 +130,8 @@ std::string HelpTopicHtml(const HelpTopic& topic) {
       html += InlineHtml(trimmed.substr(2));
       html += "</li>\n";
     } else if (line[0] == ' ' || line[0] == '\t') {
-      if (block == Block::kList) {
+      const bool preformatted = line[0] == '\t' || line.rfind("    ", 0) == 0;
+      if (block == Block::kList && !preformatted) {
         // A continuation of the previous list item.
         std::string more(1, ' ');
         more += InlineHtml(trimmed);

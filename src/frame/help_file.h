@@ -18,8 +18,10 @@ struct HelpTopic {
 //   @topic KEY [KEY...] | Title
 // starts a page and every following line up to the next such line is its
 // body. Lines starting with "#" are comments. In the body, an empty line
-// separates paragraphs, "- " starts a list item, an indented line is kept
-// as written, and {KEY|words} links to another page.
+// separates paragraphs, "- " starts a list item, a line indented by less
+// than four blanks continues the list item above it, a line indented by
+// four blanks or a tab is kept as written, and {KEY|words} links to another
+// page.
 class HelpFile {
  public:
   static constexpr int kOk = 0;

@@ -40,6 +40,9 @@ class ParameterDialog : public QDialog {
     FlagField field;
   };
 
+  // OK: takes the edited texts into the transfer record.
+  void accept() override;
+
   // Copies the record back into `texts` when the dialog was accepted.
   void TransferBack(DialogTexts& texts) const;
 
@@ -56,8 +59,6 @@ class ParameterDialog : public QDialog {
   void AddInputModeButtons(bool withBatchButton);
   // Finishes the layout: hint line, OK and Cancel, tab order.
   void Finish();
-
-  void accept() override;
 
   DialogTexts record_;
 

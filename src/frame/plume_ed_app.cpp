@@ -317,7 +317,7 @@ bool plume_edApp::ShowHelpWindow(const HelpRequest& request) {
     return true;
   }
   if (help_ == nullptr) {
-    help_ = new HelpWindow(ResolveBundledDocument("edit.hlp"), this);
+    help_ = new HelpWindow(guiShell_.ResolveBundled("edit.hlp"), this);
   }
   std::string key;
   switch (request.kind) {
