@@ -1,6 +1,7 @@
 #include "prediction/directory_scan.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 

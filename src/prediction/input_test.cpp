@@ -21,7 +21,9 @@ using OutputFile = std::unique_ptr<std::FILE, FileCloser>;
 
 // The limits on N, N x T and N x T x P. Products are taken in 64 bits so a
 // large trend or precision can never wrap around into a passing value.
+// A negative trend or precision is out of range, as it would be read unsigned.
 bool WithinNeuronLimits(std::int64_t n, int trend, int precision) {
+  if (trend < 1 || precision < 1) return false;
   std::int64_t window = n * trend;
   std::int64_t neurons = window * precision;
   return n >= 1 && window < kNeuronLimit && neurons < kNeuronLimit &&

@@ -31,6 +31,12 @@ class CommandTable {
 // Data menu (552 to 554), Help (2001, 2002, 324, 325), 321 and 323.
 void RegisterFoundationCommands(CommandTable& table);
 
+// Link (551), line breakers (360) and symmetry (363).
+void RegisterDialogCommands(CommandTable& table);
+
+// Batch/Open (565) and Batch/Save (566).
+void RegisterBatchCommands(CommandTable& table);
+
 }  // namespace foresta
 
 #endif  // FORESTA_WORKBENCH_COMMAND_TABLE_H_

@@ -1,6 +1,7 @@
 #include "workbench/workbench.h"
 
 #include <exception>
+#include <fstream>
 #include <new>
 
 #include "workbench/state/message_texts.h"
@@ -9,6 +10,8 @@ namespace foresta {
 
 Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterFoundationCommands(commands_);
+  RegisterDialogCommands(commands_);
+  RegisterBatchCommands(commands_);
 }
 
 void Workbench::Execute(int id) {
@@ -66,6 +69,13 @@ void Workbench::Open(int code) {
   state_.statusCode = code;
   std::string file = DocumentFor(code);
   if (!file.empty()) shell_.OpenDocument(code, file);
+}
+
+bool Workbench::OpenEngineOutput() {
+  if (engineOutputOpener_) return engineOutputOpener_(*this);
+  std::ofstream out(state_.recognitionOutputFile,
+                    std::ios::binary | std::ios::trunc);
+  return static_cast<bool>(out);
 }
 
 std::string AboutText() {

@@ -1,7 +1,9 @@
 #ifndef FORESTA_WORKBENCH_WORKBENCH_H_
 #define FORESTA_WORKBENCH_WORKBENCH_H_
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "prediction/prediction_state.h"
 #include "workbench/command_table.h"
@@ -17,6 +19,12 @@ inline constexpr const char* kProductWebAddress = "www.foresta-forecasting.org";
 
 // The application-level owner of the settings and of every component's
 // state. The window and the command line drive it through Execute().
+class Workbench;
+
+// Opens recognitionOutputFile for writing as the engine's report file
+// (emptying it); true when it could be opened.
+using EngineOutputOpener = std::function<bool(Workbench&)>;
+
 class Workbench {
  public:
   explicit Workbench(Shell& shell);
@@ -37,6 +45,13 @@ class Workbench {
   // The file the document opener shows for `code`, or empty when none.
   std::string DocumentFor(int code) const;
 
+  // The engine installs the opener that keeps its report stream; until one
+  // is installed the file is only created or emptied, proving it writable.
+  void SetEngineOutputOpener(EngineOutputOpener opener) {
+    engineOutputOpener_ = std::move(opener);
+  }
+  bool OpenEngineOutput();
+
   WorkbenchState& state() { return state_; }
   const WorkbenchState& state() const { return state_; }
   PredictionState& prediction() { return prediction_; }
@@ -49,6 +64,7 @@ class Workbench {
   PredictionState prediction_;
   RandomStream random_;
   CommandTable commands_;
+  EngineOutputOpener engineOutputOpener_;
 };
 
 // Texts of the About box and of the close question.

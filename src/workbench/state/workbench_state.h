@@ -83,6 +83,10 @@ struct WorkbenchState {
   // question 551.
   std::string linkSummary;
 
+  // Batch/Save writes a Directory list with the current directory in front
+  // of each name the first time in a run, and bare names afterwards.
+  bool firstDirectorySave = true;
+
   DialogTexts texts;
 
   // Rewrites every numeric text form from its integer ("%d").

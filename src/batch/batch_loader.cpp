@@ -1,0 +1,65 @@
+#include <fstream>
+#include <vector>
+
+#include "batch/batch_file.h"
+#include "batch/batch_reader.h"
+
+namespace foresta {
+
+int LoadBatchFile(WorkbenchState& state, const std::string& echoFile) {
+  BatchReader reader;
+  if (!reader.Open(state.batchFile, echoFile)) return kBatchLoadFailed;
+  if (!reader.SkipPast('*') || !reader.SkipPast('*')) return kBatchLoadFailed;
+
+  // Everything is read before anything is stored, so a file that changed
+  // since its test cannot leave the settings half loaded.
+  std::string output;
+  if (!reader.ReadWord(output)) return kBatchLoadFailed;
+  reader.Echo(output + "\n");
+  int numbers[4];  // precision, trend, run code, number of files
+  for (int& value : numbers) {
+    value = reader.ReadNumber();
+    reader.Echo(value);
+    reader.Echo("\n");
+  }
+  const int precision = numbers[0], trend = numbers[1], runCode = numbers[2],
+            files = numbers[3];
+
+  std::string single;
+  std::vector<std::string> list;
+  if (files == 1) {
+    if (!reader.ReadWord(single)) return kBatchLoadFailed;
+    reader.Echo(single + "\n");
+    single = BatchPathName(single);
+  } else {
+    std::string word;
+    for (int i = 0; i < files && reader.ReadWord(word); ++i) {
+      std::string name = BatchPathName(word);
+      // Files that cannot be opened are left out of the run silently.
+      if (std::ifstream(name, std::ios::binary)) list.push_back(name);
+    }
+    reader.Echo(static_cast<int>(list.size()));
+    reader.Echo("   files");
+  }
+  reader.Close();
+
+  state.predictionOutputFile = BatchPathName(output);
+  state.texts.linkOutput = state.predictionOutputFile;
+  state.precision = precision;
+  state.texts.linkPrecision = IntegerText(precision);
+  state.trend = trend;
+  state.texts.linkTrend = IntegerText(trend);
+  if (files == 1) {
+    state.predictionInputFile = single;
+    state.texts.linkInput = single;
+    state.inputMode = InputMode::kFile;
+  } else {
+    state.directoryList = std::move(list);
+    state.directoryCount = static_cast<int>(state.directoryList.size());
+    state.inputMode = InputMode::kDirectory;
+  }
+  state.texts.linkMode = state.inputMode;
+  return runCode;
+}
+
+}  // namespace foresta

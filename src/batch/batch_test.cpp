@@ -1,0 +1,83 @@
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "batch/batch_file.h"
+#include "batch/batch_reader.h"
+#include "batch/run_code.h"
+
+namespace foresta {
+namespace {
+
+constexpr int kEof = std::char_traits<char>::eof();
+
+// Creates or empties `name`, as the run will. Naming the batch file itself
+// as the output would wipe the batch file, so that is refused too.
+bool CanWriteOutput(const std::string& name, const std::string& batchFile) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(name, batchFile, ec)) return false;
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  return static_cast<bool>(out);
+}
+
+bool CanRead(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return static_cast<bool>(in);
+}
+
+}  // namespace
+
+std::string BatchPathName(const std::string& word) {
+  std::string name = word;
+  for (char& c : name) {
+    if (c == '\\') c = '/';
+  }
+  return name;
+}
+
+int TestBatchFile(const std::string& batchFile, const std::string& echoFile) {
+  BatchReader reader;
+  if (!reader.Open(batchFile, echoFile)) return kBatchCannotOpen;
+  if (!reader.SkipPast('*')) return kBatchNoComment;
+  if (!reader.SkipPast('*')) return kBatchCommentNotClosed;
+
+  std::string output;
+  const bool haveOutput = reader.ReadWord(output);
+  reader.Echo("\n" + output + "\n");
+  if (!haveOutput || !CanWriteOutput(BatchPathName(output), batchFile)) {
+    return kBatchBadOutputFile;
+  }
+  reader.Echo("\n");
+
+  // Each number is echoed before it is judged, so the echo shows the value
+  // that failed.
+  auto readEchoed = [&reader]() {
+    int value = reader.ReadNumber();
+    reader.Echo(value);
+    reader.Echo("\n");
+    return value;
+  };
+  const int precision = readEchoed();
+  if (precision < kBatchMinPrecision || precision > kBatchMaxPrecision) {
+    return kBatchBadPrecision;
+  }
+  const int trend = readEchoed();
+  if (trend < kBatchMinTrend || trend > kBatchMaxTrend) return kBatchBadTrend;
+  if (!IsValidBatchRunCode(readEchoed())) return kBatchBadRunCode;
+  const int files = readEchoed();
+  if (files < 1 || files > kMaxDirectoryEntries) return kBatchBadFileCount;
+
+  if (files == 1) {
+    std::string input;
+    const bool haveInput = reader.ReadWord(input);
+    reader.Echo(input + "\n");
+    if (!haveInput || !CanRead(BatchPathName(input))) return kBatchBadInputFile;
+    return kBatchOk;
+  }
+  const int first = reader.ReadFirstNonBlank();
+  if (first == kEof) return kBatchNotEnoughFiles;
+  if (reader.CountRemainingLines(first) < files) return kBatchNotEnoughFiles;
+  return kBatchOk;
+}
+
+}  // namespace foresta

@@ -1,0 +1,83 @@
+#include "engine/char_reader.h"
+
+#include <limits>
+
+namespace foresta {
+
+namespace {
+constexpr size_t kBufferSize = 1 << 20;
+}
+
+CharReader::~CharReader() { Close(); }
+
+bool CharReader::Open(const std::string& name) {
+  Close();
+  file_ = std::fopen(name.c_str(), "rb");
+  if (file_ == nullptr) return false;
+  if (std::fseek(file_, 0, SEEK_END) == 0) {
+    long size = std::ftell(file_);
+    if (size > 0) fileSize_ = static_cast<uint64_t>(size);
+    std::fseek(file_, 0, SEEK_SET);
+  }
+  // A small file needs no megabyte of buffer.
+  size_t want = kBufferSize;
+  if (fileSize_ > 0 && fileSize_ < want) want = static_cast<size_t>(fileSize_) + 1;
+  buffer_.resize(want);
+  return true;
+}
+
+void CharReader::Close() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  pos_ = end_ = 0;
+  consumedBefore_ = 0;
+  fileSize_ = 0;
+}
+
+bool CharReader::Fill() {
+  if (file_ == nullptr) return false;
+  consumedBefore_ += end_;
+  pos_ = end_ = 0;
+  end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  return end_ > 0;
+}
+
+int SkipCommentSection(CharReader& in) {
+  int c;
+  do {
+    c = in.Get();
+    if (c == CharReader::kEof) return 2;
+  } while (c != '*');
+  do {
+    c = in.Get();
+    if (c == CharReader::kEof) return 3;
+  } while (c != '*');
+  return 0;
+}
+
+bool ReadDecimal(CharReader& in, int64_t* value) {
+  int c = in.Peek();
+  while (CharReader::IsSpace(c)) {
+    in.Get();
+    c = in.Peek();
+  }
+  bool negative = false;
+  if (c == '+' || c == '-') {
+    negative = c == '-';
+    in.Get();
+    c = in.Peek();
+  }
+  if (c < '0' || c > '9') return false;
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  int64_t v = 0;
+  while (c >= '0' && c <= '9') {
+    const int digit = c - '0';
+    v = v > (kMax - digit) / 10 ? kMax : v * 10 + digit;
+    in.Get();
+    c = in.Peek();
+  }
+  *value = negative ? -v : v;
+  return true;
+}
+
+}  // namespace foresta

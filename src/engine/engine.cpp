@@ -1,0 +1,133 @@
+#include "engine/engine.h"
+
+#include <new>
+#include <vector>
+
+#include "engine/char_reader.h"
+#include "engine/pattern_file_test.h"
+#include "engine/symmetry_expansion.h"
+
+namespace foresta {
+
+namespace {
+// Vectors between two polls of the progress hook.
+constexpr uint64_t kPollEvery = 4096;
+}  // namespace
+
+int Engine::TestTrainingFile(const std::string& trainingFile) {
+  return foresta::TestTrainingFile(trainingFile, &neuronCount_);
+}
+
+int Engine::TestRetrainingFile(const std::string& retrainingFile) const {
+  return foresta::TestRetrainingFile(retrainingFile, neuronCount_);
+}
+
+int Engine::TestRecognitionFile(const std::string& recognitionFile) const {
+  return foresta::TestRecognitionFile(recognitionFile, neuronCount_);
+}
+
+int Engine::TestDistributionFile(const std::string& userDistributionFile) const {
+  return foresta::TestDistributionFile(userDistributionFile);
+}
+
+bool Engine::StoreVectors(CharReader& in, const SymmetrySettings& symmetry,
+                          EngineProgress* progress) {
+  SymmetryExpansion expansion(symmetry);
+  const uint32_t n = neuronCount_;
+  std::vector<char> vector(n);
+  uint64_t stored = 0;
+  int c = in.GetNonSpace();
+  while (c != CharReader::kEof) {
+    vector[0] = static_cast<char>(c);
+    for (uint32_t i = 1; i < n; ++i) {
+      c = in.GetNonSpace();
+      // The file was tested whole; a shorter vector means it changed since.
+      vector[i] = c == CharReader::kEof ? '0' : static_cast<char>(c);
+    }
+    store_.StorePattern(vector.data());
+    // Every transformed copy of a vector is made here, right behind it.
+    expansion.StoreCopies(vector.data(), &store_);
+    c = in.GetNonSpace();
+    if (progress != nullptr && ++stored % kPollEvery == 0 &&
+        !progress->Continue(in.consumed(), in.fileSize())) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int Engine::TrainNetwork(const std::string& trainingFile, const SymmetrySettings& symmetry,
+                         EngineProgress* progress) {
+  if (TestTrainingFile(trainingFile) != kFileOk) return kTrainNeedsTest;
+  CharReader in;
+  if (!in.Open(trainingFile)) return kTrainNeedsTest;
+  store_.Clear();
+  SkipCommentSection(in);
+  int64_t n = 0;
+  ReadDecimal(in, &n);
+  neuronCount_ = static_cast<uint32_t>(n);
+  try {
+    if (n >= kMaxNeurons) {
+      store_.AppendEndMark();
+      return kTrainTooManyNeurons;
+    }
+    store_.BeginTraining(neuronCount_);
+    if (!StoreVectors(in, symmetry, progress)) {
+      store_.Clear();
+      return kTrainCancelled;
+    }
+    store_.AppendEndMark();
+  } catch (const std::bad_alloc&) {
+    store_.Clear();
+    return kTrainOutOfMemory;
+  }
+  return kTrainOk;
+}
+
+int Engine::RetrainNetwork(const std::string& retrainingFile, const SymmetrySettings& symmetry,
+                           EngineProgress* progress) {
+  if (TestRetrainingFile(retrainingFile) != kFileOk) return kRetrainNeedsTest;
+  if (!store_.trained()) return kRetrainNotTrained;
+  CharReader in;
+  if (!in.Open(retrainingFile)) return kRetrainNeedsTest;
+  try {
+    store_.BeginRetraining(neuronCount_);
+    SkipCommentSection(in);
+    const uint32_t remembered = neuronCount_;
+    int64_t n = 0;
+    ReadDecimal(in, &n);
+    neuronCount_ = static_cast<uint32_t>(n);
+    if (neuronCount_ != remembered) {
+      store_.AppendEndMark();
+      return kRetrainNeuronMismatch;
+    }
+    // A vector of this length could hold as many 1-bits as the end mark's
+    // value, which would cut the store short.
+    if (n >= kMaxNeurons) {
+      store_.AppendEndMark();
+      return kRetrainTooManyNeurons;
+    }
+    if (!StoreVectors(in, symmetry, progress)) {
+      store_.Clear();
+      return kRetrainCancelled;
+    }
+    store_.AppendEndMark();
+  } catch (const std::bad_alloc&) {
+    store_.Clear();
+    return kRetrainOutOfMemory;
+  }
+  return kRetrainOk;
+}
+
+int Engine::RecognizeWithDistribution(const RecognitionSettings& settings,
+                                      EngineProgress* progress) {
+  return recognition_.RecognizeWithDistribution(store_, neuronCount_, settings, progress);
+}
+
+int Engine::RecognizeBestMatch(const RecognitionSettings& settings, EngineProgress* progress) {
+  return recognition_.RecognizeBestMatch(store_, neuronCount_, settings, &report_, progress);
+}
+
+bool Engine::OpenReportFile(const std::string& name) { return report_.Open(name); }
+
+}  // namespace foresta

@@ -1,0 +1,124 @@
+#include "engine/pattern_file_test.h"
+
+#include <limits>
+
+#include "engine/char_reader.h"
+#include "engine/distribution_table.h"
+
+namespace foresta {
+
+namespace {
+
+bool IsBit(int c) { return c == '0' || c == '1'; }
+
+// Vectors of '0'/'1' after the header: 6 when there is none, 7 at the first
+// other character, 8 when the count is not a multiple of n.
+int CheckBinaryVectors(CharReader& in, int64_t n) {
+  int c = in.GetNonSpace();
+  if (c == CharReader::kEof) return kFileNoData;
+  int64_t count = 0;
+  for (; c != CharReader::kEof; c = in.GetNonSpace()) {
+    if (!IsBit(c)) return kFileInvalidCharacter;
+    ++count;
+  }
+  return count % n == 0 ? kFileOk : kFileIncompleteVector;
+}
+
+// The count as an unsigned 32-bit cell would hold it: negative values wrap,
+// values too large for the cell saturate.
+uint32_t AsUnsignedCell(int64_t v) {
+  if (v > static_cast<int64_t>(std::numeric_limits<uint32_t>::max())) {
+    return std::numeric_limits<uint32_t>::max();
+  }
+  return static_cast<uint32_t>(v);
+}
+
+}  // namespace
+
+int TestTrainingFile(const std::string& name, uint32_t* neuronCount) {
+  CharReader in;
+  if (!in.Open(name)) return kFileCannotOpen;
+  if (int r = SkipCommentSection(in); r != 0) return r;
+  int64_t n = 0;
+  const bool parsed = ReadDecimal(in, &n);
+  // A count that is not a number leaves the previous count in place.
+  if (parsed) *neuronCount = AsUnsignedCell(n);
+  if (*neuronCount < kMinTrainingNeurons || *neuronCount > kMaxNeurons) {
+    return kFileNeuronsOutOfRange;
+  }
+  if (!parsed) return kFileInvalidCharacter;
+  return CheckBinaryVectors(in, *neuronCount);
+}
+
+int TestRetrainingFile(const std::string& name, uint32_t neuronCount) {
+  CharReader in;
+  if (!in.Open(name)) return kFileCannotOpen;
+  if (int r = SkipCommentSection(in); r != 0) return r;
+  int64_t n = 0;
+  if (!ReadDecimal(in, &n)) return kFileNeuronsOutOfRange;
+  const uint32_t count = AsUnsignedCell(n);
+  if (count < 2 || count > kMaxNeurons) return kFileNeuronsOutOfRange;
+  if (count != neuronCount) return kFileNotConsistent;
+  return CheckBinaryVectors(in, count);
+}
+
+int TestRecognitionFile(const std::string& name, uint32_t neuronCount) {
+  CharReader in;
+  if (!in.Open(name)) return kFileCannotOpen;
+  if (int r = SkipCommentSection(in); r != 0) return r;
+  if (neuronCount == 0) return kFileTrainingNotTested;
+  if (neuronCount < 2 || neuronCount > kMaxNeurons) return kFileNeuronsOutOfRange;
+  int c;
+  do {
+    c = in.Get();
+    if (c == CharReader::kEof) return kFileNoData;
+  } while (!IsBit(c) && c != 'x');
+  enum { kBefore, kInside, kAfter } state = kBefore;
+  int64_t inVector = 0;
+  for (; c != CharReader::kEof; c = in.GetNonSpace()) {
+    if (IsBit(c)) {
+      if (state == kInside) state = kAfter;
+    } else if (c == 'x') {
+      if (state == kAfter) return kFileTwoUnknownSections;
+      state = kInside;
+    } else {
+      return kFileInvalidCharacter;
+    }
+    if (++inVector == neuronCount) {
+      inVector = 0;
+      state = kBefore;
+    }
+  }
+  return inVector == 0 ? kFileOk : kFileRecognitionIncomplete;
+}
+
+int TestDistributionFile(const std::string& name, DistributionTable* table) {
+  CharReader in;
+  if (!in.Open(name)) return kFileCannotOpen;
+  if (int r = SkipCommentSection(in); r != 0) return r;
+  int64_t m = 0;
+  int64_t p = 0;
+  if (!ReadDecimal(in, &m) || m < 2 || m > kMaxNeurons) return kFileNeuronsOutOfRange;
+  // A negative or missing row count is as much out of range as a huge one.
+  if (!ReadDecimal(in, &p) || p < 0 || p > kMaxDistributionRows) return kFilePatternsOutOfRange;
+  int c = in.GetNonSpace();
+  if (c == CharReader::kEof) return kFileNoData;
+  if (table != nullptr) table->Start(m, p);
+  int64_t count = 0;
+  for (; c != CharReader::kEof; c = in.GetNonSpace()) {
+    if (!IsBit(c)) {
+      if (table != nullptr) table->Clear();
+      return kFileInvalidCharacter;
+    }
+    if (table != nullptr) table->Add(c);
+    ++count;
+  }
+  if (count < m * p) {
+    if (table != nullptr) table->Clear();
+    return kFileNotEnoughData;
+  }
+  if (table != nullptr) table->Finish();
+  return kFileOk;
+}
+
+}  // namespace foresta
