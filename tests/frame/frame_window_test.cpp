@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QContextMenuEvent>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -200,8 +202,8 @@ TEST_F(FrameWindowTest, OpeningAFileTwiceGivesIndependentWindows) {
     documents[1]->Client()->Command(kCmFileSave);
     area().setActiveSubWindow(documents[0]);
     documents[0]->Client()->RefreshStatus();
-    // "one", "two" and the empty last line, each with its line end.
-    EXPECT_EQ("12", window_->frameStatusBar().SizeText());
+    // Still "one" and "two", each with its line end.
+    EXPECT_EQ("10", window_->frameStatusBar().SizeText());
   }
 }
 
@@ -332,6 +334,60 @@ TEST_F(FrameWindowTest, ParameterDialogFromTheMenuRunsOverTheWorkerAndCancelKeep
   EXPECT_EQ(before.linkInput, window_->workbench().state().texts.linkInput);
   EXPECT_EQ(before.linkPrecision, window_->workbench().state().texts.linkPrecision);
   EXPECT_EQ(10, window_->workbench().state().precision);
+}
+
+}  // namespace
+}  // namespace foresta
+
+namespace foresta {
+namespace {
+
+// Finds the visible top-level widget of type T, waiting for it to appear.
+template <typename T>
+T* WaitForTopLevel() {
+  T* found = nullptr;
+  test::WaitFor([&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* t = qobject_cast<T*>(w); t != nullptr && t->isVisible()) found = t;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+TEST_F(FrameWindowTest, DocumentsUseTheDisplayFontAndTheFontDialogOpensAt14Points) {
+  if (!DefaultDocumentIsEditable()) GTEST_SKIP() << "documents are read-only in this build";
+  window_->Action(kCmFileNew)->trigger();
+  QWidget* editor = area().ActiveDocument()->Client()->Widget();
+  EXPECT_EQ(14, editor->font().pixelSize());
+  int dialogPoints = 0;
+  QTimer::singleShot(0, [&] {
+    if (auto* dialog = WaitForTopLevel<QFontDialog>()) {
+      dialogPoints = dialog->currentFont().pointSize();
+      dialog->reject();
+    }
+  });
+  window_->Action(kCmFont)->trigger();
+  EXPECT_EQ(14, dialogPoints);
+  EXPECT_EQ(14, editor->font().pixelSize());  // Cancel changes nothing
+}
+
+TEST_F(FrameWindowTest, RightButtonMenuOffersTheEditingCommands) {
+  if (!DefaultDocumentIsEditable()) GTEST_SKIP() << "documents are read-only in this build";
+  window_->Action(kCmFileNew)->trigger();
+  QWidget* editor = area().ActiveDocument()->Client()->Widget();
+  QStringList items;
+  QTimer::singleShot(0, [&] {
+    if (auto* menu = WaitForTopLevel<QMenu>()) {
+      for (QAction* a : menu->actions()) items << (a->isSeparator() ? "|" : a->text());
+      menu->close();
+    }
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), editor->mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(editor, &event);
+  EXPECT_EQ((QStringList{"Save", "Save As...", "|", "Undo", "Cut", "Copy", "Paste", "Delete",
+                         "Clear All", "|", "Find...", "Replace...", "Next"}),
+            items);
 }
 
 }  // namespace
