@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -38,6 +39,8 @@ bool CommandRunner::Run(const std::string& title, std::function<void()> job) {
     cancelButton_->setEnabled(false);
     label_->setText(QStringLiteral("Stopping after the current step..."));
   });
+  // Escape means Cancel too; the run still ends at its next step.
+  connect(dialog_, &QDialog::rejected, cancelButton_, &QPushButton::click);
   layout->addWidget(label_);
   layout->addWidget(bar_);
   auto* row = new QHBoxLayout;
@@ -53,12 +56,23 @@ bool CommandRunner::Run(const std::string& title, std::function<void()> job) {
   showTimer_ = &showTimer;
   showTimer.start();
 
+  bool failed = false;
   std::thread worker([&] {
-    job();
+    // Whatever happens in the command, the window must get control back.
+    try {
+      job();
+    } catch (...) {
+      failed = true;
+    }
     QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
   });
   loop.exec();
   worker.join();
+  if (failed) {
+    QMessageBox::critical(window_, QString::fromStdString(title),
+                          QStringLiteral("The command stopped because of an internal error. "
+                                         "Your documents are unchanged."));
+  }
 
   showTimer.stop();
   showTimer_ = nullptr;

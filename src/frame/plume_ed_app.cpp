@@ -205,6 +205,11 @@ void plume_edApp::UpdateActions(bool refine) {
 }
 
 void plume_edApp::Dispatch(int id) {
+  if (runner_->Busy()) {
+    // One command at a time: the running one owns the settings until it ends.
+    QApplication::beep();
+    return;
+  }
   if (helpMode_) {
     // In help mode a choice asks for its help page instead of running.
     LeaveHelpMode();
@@ -224,9 +229,8 @@ void plume_edApp::Dispatch(int id) {
 void plume_edApp::RunWorkbenchCommand(int id) {
   const QAction* action = Action(id);
   const QString label = action != nullptr ? PlainLabel(action) : QString::number(id);
-  const bool started = runner_->Run((QStringLiteral("Foresta - ") + label).toStdString(),
-                                    [this, id] { workbench_.Execute(id); });
-  if (!started) QApplication::beep();  // one command at a time
+  runner_->Run((QStringLiteral("Foresta - ") + label).toStdString(),
+               [this, id] { workbench_.Execute(id); });
   UpdateActions(false);
 }
 

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "frame/default_document.h"
+#include "frame/help_window.h"
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
@@ -52,13 +53,24 @@ int main(int argc, char** argv) {
     window.Dispatch(std::atoi(argv[i]));
     Settle(200);
   }
-  if (auto* active = window.documentArea().ActiveDocument()) active->showMaximized();
+  // Two or more documents side by side; a single one fills the area.
+  if (window.documentArea().Documents().size() > 1) {
+    window.documentArea().tileSubWindows();
+  } else if (auto* active = window.documentArea().ActiveDocument()) {
+    active->showMaximized();
+  }
   window.statusBar()->showMessage(QStringLiteral("Ready"));
   Settle(500);
   const QPixmap picture = window.grab();
   if (!picture.save(QString::fromLocal8Bit(argv[1]))) {
     std::cerr << "cannot write " << argv[1] << "\n";
     return 1;
+  }
+  // The help window, when a command opened it, gets a picture of its own.
+  if (foresta::HelpWindow* help = window.helpWindow(); help != nullptr && help->isVisible()) {
+    QString name = QString::fromLocal8Bit(argv[1]);
+    name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("-help"));
+    help->grab().save(name);
   }
   return 0;
 }

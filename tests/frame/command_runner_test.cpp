@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
@@ -113,6 +114,25 @@ TEST(CommandRunnerTest, ProgressDialogAppearsForLongRunsAndCancelReachesTheWorke
   poll.stop();
   ASSERT_TRUE(runner.Run("next", [&] { cancelledAtStart = shell.CancelRequested(); }));
   EXPECT_FALSE(cancelledAtStart);
+}
+
+TEST(CommandRunnerTest, AFailingCommandGivesTheWindowBackWithAMessage) {
+  QWidget window;
+  CommandRunner runner(&window);
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    test::WaitFor([] { return QApplication::activeModalWidget() != nullptr; });
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->accept();
+    }
+  });
+  EXPECT_TRUE(runner.Run("broken", [] { throw 42; }));
+  EXPECT_TRUE(shown.contains("internal error"));
+  EXPECT_FALSE(runner.Busy());
+  bool ran = false;
+  EXPECT_TRUE(runner.Run("next", [&] { ran = true; }));
+  EXPECT_TRUE(ran);
 }
 
 }  // namespace
