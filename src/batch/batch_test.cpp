@@ -4,7 +4,7 @@
 
 #include "batch/batch_file.h"
 #include "batch/batch_reader.h"
-#include "batch/run_code.h"
+#include "batch/batch_run_code.h"
 
 namespace foresta {
 namespace {

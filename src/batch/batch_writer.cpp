@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "batch/batch_file.h"
-#include "batch/run_code.h"
+#include "batch/batch_run_code.h"
 
 namespace foresta {
 namespace {

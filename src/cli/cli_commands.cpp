@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/event_printer.h"
+#include "cli/predict_command.h"
 #include "prediction/input_test.h"
 #include "workbench/state/message_texts.h"
 #include "workbench/state/state_fields.h"
@@ -127,6 +128,12 @@ const std::vector<Subcommand>& Subcommands() {
        "run command identifiers as the menus do, printing every message", RunDo},
       {"test", "test [--precision P] [--trend T] INPUT",
        "check an input data file; exit 0 when it is usable", RunTest},
+      {"predict",
+       "predict [--code N] [--precision P] [--trend T] [--output FILE] "
+       "INPUT_OR_DIRECTORY",
+       "predict the next row (code 1-27) or K rows (K x 100 + code) and "
+       "print the report",
+       RunPredict},
   };
   return table;
 }

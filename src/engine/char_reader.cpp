@@ -5,7 +5,9 @@
 namespace foresta {
 
 namespace {
-constexpr size_t kBufferSize = 1 << 20;
+// Large enough that reads cost nothing per byte, small enough that a fresh
+// buffer does not pay many page faults.
+constexpr size_t kBufferSize = 1 << 16;
 }
 
 CharReader::~CharReader() { Close(); }

@@ -40,6 +40,16 @@ class CharReader {
     return c;
   }
 
+  // Hands out the unread rest of the buffer, refilling it first when it is
+  // empty, and counts it as read. Returns false at end of file.
+  bool TakeSpan(const unsigned char** begin, const unsigned char** end) {
+    if (pos_ == end_ && !Fill()) return false;
+    *begin = buffer_.data() + pos_;
+    *end = buffer_.data() + end_;
+    pos_ = end_;
+    return true;
+  }
+
   // Bytes consumed so far (progress reports).
   uint64_t consumed() const { return consumedBefore_ + pos_; }
   // Total file size when known, else 0.

@@ -9,17 +9,16 @@ void DistributionTable::Start(int64_t m, int64_t p) {
   m_ = m;
   p_ = p;
   words_ = (m + 63) / 64;
-  total_ = m * p;
-  bits_.assign(static_cast<size_t>(words_ * p), 0);
+  bits_.clear();
 }
 
 void DistributionTable::Clear() {
-  m_ = p_ = words_ = total_ = filled_ = row_ = col_ = 0;
+  m_ = p_ = words_ = 0;
   loaded_ = false;
+  // The buffers keep their capacity: the next call usually loads a table of
+  // the same size, and fresh memory costs page faults.
   bits_.clear();
-  bits_.shrink_to_fit();
   slots_.clear();
-  slots_.shrink_to_fit();
   mask_ = 0;
 }
 
@@ -58,6 +57,16 @@ void DistributionTable::Finish() {
 
 int64_t DistributionTable::Find(const uint64_t* key) const {
   if (p_ == 0) return -1;
+  if (words_ == 1) {
+    // Rows of up to 64 characters, the common case: compare whole words.
+    uint64_t h = Hash(key, 1) & mask_;
+    while (true) {
+      const int32_t at = slots_[h];
+      if (at < 0) return -1;
+      if (bits_[static_cast<size_t>(at)] == key[0]) return at;
+      h = (h + 1) & mask_;
+    }
+  }
   const size_t rowBytes = static_cast<size_t>(words_) * sizeof(uint64_t);
   uint64_t h = Hash(key, words_) & mask_;
   while (true) {

@@ -18,25 +18,20 @@ class DistributionTable {
   // REQUIRES: m >= 1, p >= 0
   void Start(int64_t m, int64_t p);
 
-  // Adds the next vector character of the file; characters beyond m * p
-  // are ignored, as the file format says.
-  void Add(int c) {
-    if (filled_ == total_) return;
-    if (c == '1') bits_[static_cast<size_t>(row_ * words_ + col_ / 64)] |= uint64_t{1} << (col_ % 64);
-    if (++col_ == m_) {
-      col_ = 0;
-      ++row_;
-    }
-    ++filled_;
+  // The words of row r, for the loader to fill in row order: bit c of the
+  // row is bit c % 64 of word c / 64. Storage grows with the rows actually
+  // read, so a file that declares more rows than it holds costs nothing.
+  // Throws std::bad_alloc.
+  uint64_t* RowForWriting(int64_t r) {
+    const size_t need = static_cast<size_t>((r + 1) * words_);
+    if (bits_.size() < need) bits_.resize(need, 0);
+    return &bits_[static_cast<size_t>(r * words_)];
   }
 
-  // True once m * p characters have been added.
-  bool complete() const { return filled_ == total_; }
-
-  // Builds the row index. REQUIRES: complete()
+  // Builds the row index once the rows are filled in.
   void Finish();
 
-  // Drops the table.
+  // Drops the table (its memory is kept for the next one).
   void Clear();
 
   bool loaded() const { return loaded_; }
@@ -61,10 +56,6 @@ class DistributionTable {
   int64_t m_ = 0;
   int64_t p_ = 0;
   int64_t words_ = 0;
-  int64_t total_ = 0;
-  int64_t filled_ = 0;
-  int64_t row_ = 0;
-  int64_t col_ = 0;
   bool loaded_ = false;
   std::vector<uint64_t> bits_;
   std::vector<int32_t> slots_;  // open addressing; -1 = empty

@@ -34,6 +34,9 @@ bool Engine::StoreVectors(CharReader& in, const SymmetrySettings& symmetry,
                           EngineProgress* progress) {
   SymmetryExpansion expansion(symmetry);
   const uint32_t n = neuronCount_;
+  // A region that does not fit the vectors is never indexed: the vectors are
+  // stored alone and the caller can tell the user why.
+  symmetryProblem_ = expansion.RegionProblem(n);
   std::vector<char> vector(n);
   uint64_t stored = 0;
   int c = in.GetNonSpace();
@@ -58,6 +61,7 @@ bool Engine::StoreVectors(CharReader& in, const SymmetrySettings& symmetry,
 
 int Engine::TrainNetwork(const std::string& trainingFile, const SymmetrySettings& symmetry,
                          EngineProgress* progress) {
+  symmetryProblem_ = 0;
   if (TestTrainingFile(trainingFile) != kFileOk) return kTrainNeedsTest;
   CharReader in;
   if (!in.Open(trainingFile)) return kTrainNeedsTest;
@@ -86,6 +90,7 @@ int Engine::TrainNetwork(const std::string& trainingFile, const SymmetrySettings
 
 int Engine::RetrainNetwork(const std::string& retrainingFile, const SymmetrySettings& symmetry,
                            EngineProgress* progress) {
+  symmetryProblem_ = 0;
   if (TestRetrainingFile(retrainingFile) != kFileOk) return kRetrainNeedsTest;
   if (!store_.trained()) return kRetrainNotTrained;
   CharReader in;

@@ -35,6 +35,9 @@ class Engine {
   Engine& operator=(const Engine&) = delete;
 
   uint32_t NeuronCount() const { return neuronCount_; }
+  // Why the last training or retraining stored no symmetry copies although
+  // its symmetry kind asks for them (a kSymmetryRegion* code; 0 when none).
+  int symmetryProblem() const { return symmetryProblem_; }
   const PatternStore& store() const { return store_; }
   const RecognitionClass& recognition() const { return recognition_; }
 
@@ -82,6 +85,7 @@ class Engine {
                     EngineProgress* progress);
 
   uint32_t neuronCount_ = 0;
+  int symmetryProblem_ = 0;
   PatternStore store_;
   RecognitionClass recognition_;
   ReportOutput report_;

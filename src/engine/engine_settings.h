@@ -8,7 +8,7 @@ namespace foresta {
 
 // Where the display lines of a pattern start in the recognition report.
 // -1 means unset.
-struct LineBreakers {
+struct BreakerSettings {
   int breakerStep = -1;
   int line2Start = -1;
   int line3Start = -1;
@@ -38,7 +38,7 @@ struct RecognitionSettings {
   std::string recognitionFile = "example1.rec";
   std::string recognitionOutputFile = "example1.dat";
   std::string userDistributionFile = "example1.usd";
-  LineBreakers breakers;
+  BreakerSettings breakers;
 };
 
 // Progress and cancellation of long engine runs. The engine polls it

@@ -104,16 +104,42 @@ int TestDistributionFile(const std::string& name, DistributionTable* table) {
   int c = in.GetNonSpace();
   if (c == CharReader::kEof) return kFileNoData;
   if (table != nullptr) table->Start(m, p);
+  const int64_t wanted = m * p;
   int64_t count = 0;
-  for (; c != CharReader::kEof; c = in.GetNonSpace()) {
-    if (!IsBit(c)) {
-      if (table != nullptr) table->Clear();
-      return kFileInvalidCharacter;
+  int64_t row = 0;
+  int64_t col = 0;
+  uint64_t* bits = table != nullptr && wanted > 0 ? table->RowForWriting(0) : nullptr;
+  // Takes one vector character; false when it is not a bit.
+  auto take = [&](int ch) {
+    if (!IsBit(ch)) return false;
+    if (bits != nullptr && count < wanted) {
+      if (ch == '1') bits[col / 64] |= uint64_t{1} << (col % 64);
+      if (++col == m) {
+        col = 0;
+        if (++row < p) bits = table->RowForWriting(row);
+      }
     }
-    if (table != nullptr) table->Add(c);
     ++count;
+    return true;
+  };
+  bool valid = take(c);
+  // The rows can run to megabytes: scan the buffer directly.
+  const unsigned char* at = nullptr;
+  const unsigned char* end = nullptr;
+  while (valid && in.TakeSpan(&at, &end)) {
+    for (; at < end; ++at) {
+      const int ch = *at;
+      if (IsBit(ch) ? !take(ch) : !CharReader::IsSpace(ch)) {
+        valid = false;
+        break;
+      }
+    }
   }
-  if (count < m * p) {
+  if (!valid) {
+    if (table != nullptr) table->Clear();
+    return kFileInvalidCharacter;
+  }
+  if (count < wanted) {
     if (table != nullptr) table->Clear();
     return kFileNotEnoughData;
   }

@@ -12,7 +12,7 @@ namespace foresta {
 
 namespace {
 
-bool BreakHere(const LineBreakers& b, int64_t i) {
+bool BreakHere(const BreakerSettings& b, int64_t i) {
   if (b.breakerStep > 0) {
     if (i == b.line2Start) return true;
     return i > b.line2Start && (i - b.line2Start) % b.breakerStep == 0;

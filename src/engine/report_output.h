@@ -36,7 +36,7 @@ class ReportOutput {
   bool failed() const { return failed_ || file_ == nullptr; }
 
  private:
-  static constexpr size_t kFlushAt = 1 << 20;
+  static constexpr size_t kFlushAt = 1 << 16;
 
   std::FILE* file_ = nullptr;
   std::string buffer_;

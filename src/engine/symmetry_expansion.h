@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/engine_settings.h"
+#include "engine/symmetry_transforms.h"
 
 namespace foresta {
 
@@ -14,15 +15,20 @@ class PatternStore;
 // its transformed copies are stored right behind it.
 class SymmetryExpansion {
  public:
-  explicit SymmetryExpansion(const SymmetrySettings& settings) : settings_(settings) {}
+  explicit SymmetryExpansion(const SymmetrySettings& settings);
+
+  // Why no copies can be made for vectors of n neurons (a kSymmetryRegion*
+  // code); kSymmetryRegionFits when they can, or when the kind asks for none.
+  int RegionProblem(uint32_t n) const { return CheckSymmetryRegion(geometry_, n); }
 
   // Stores the copies of vector (the store's vector length, characters '0'
   // and '1') that the symmetry kind asks for. Kind 0 and unknown kinds add
-  // nothing. Throws std::bad_alloc.
-  void StoreCopies(const char* vector, PatternStore* store);
+  // nothing, and so does a region that does not fit the vector. Returns the
+  // number of copies stored. Throws std::bad_alloc.
+  int64_t StoreCopies(const char* vector, PatternStore* store);
 
  private:
-  SymmetrySettings settings_;
+  SymmetryGeometry geometry_;
 };
 
 }  // namespace foresta

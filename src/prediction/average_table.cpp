@@ -1,5 +1,7 @@
 #include "prediction/average_table.h"
 
+#include <cstdint>
+
 #include "prediction/interval_code.h"
 
 namespace foresta {
@@ -53,14 +55,23 @@ void WriteNextRecognition(const AverageTableRequest& request,
 
 }  // namespace
 
+bool StepPredicted(const AverageTableRequest& request,
+                   const PredictionState& state) {
+  const std::int64_t stepRow =
+      static_cast<std::int64_t>(request.trend) - 1 + request.step;
+  if (state.VariableCount >= kTableColumns || request.step < 0 ||
+      stepRow < 0 || stepRow >= static_cast<std::int64_t>(kTableRows)) {
+    return false;
+  }
+  return state.Table(static_cast<std::size_t>(stepRow), state.VariableCount) != 0.0f;
+}
+
 AverageTableOutcome WriteAverageTable(const AverageTableRequest& request,
                                       const PredictionState& state,
                                       TextOutput* collective,
                                       bool writeCollective) {
   AverageTableOutcome outcome;
-  const std::uint32_t n = state.VariableCount;
-  const std::size_t stepRow = static_cast<std::size_t>(request.trend - 1 + request.step);
-  outcome.predicted = state.Table(stepRow, n) != 0.0f;
+  outcome.predicted = StepPredicted(request, state);
 
   TextOutput recognition;
   if (!recognition.Open(request.recognitionFile)) outcome.written = false;
@@ -69,7 +80,13 @@ AverageTableOutcome WriteAverageTable(const AverageTableRequest& request,
   }
   if (!recognition.Close()) outcome.written = false;
 
-  const int lastStep = outcome.predicted ? request.step : request.step - 1;
+  // Rows of earlier steps are only there when this one's row is in range.
+  int lastStep = outcome.predicted ? request.step : request.step - 1;
+  if (!outcome.predicted && request.step > 0) {
+    AverageTableRequest previous = request;
+    previous.step = request.step - 1;
+    if (!StepPredicted(previous, state)) lastStep = -1;
+  }
   if (collective == nullptr) {
     TextOutput table;
     if (!table.Open(request.predictionOutputFile)) {

@@ -29,6 +29,11 @@ struct AverageTableOutcome {
   bool written = true;     // every file was written in full
 };
 
+// Whether step a left a prediction in LastRowsTable (a nonzero maximum
+// weight). False when the step's row or the variables lie outside the table.
+bool StepPredicted(const AverageTableRequest& request,
+                   const PredictionState& state);
+
 // After step a: when the step predicted, rewrites the recognition file with
 // the newest trend - 1 rows of LastRowsTable (the last being the step's
 // prediction) and the unknown row, so the next step can ask the trained
@@ -39,8 +44,6 @@ struct AverageTableOutcome {
 // With `collective` null the table replaces predictionOutputFile. With a
 // collective output the table goes there, after a header naming the input
 // file, and only when `writeCollective` is set (the file's last table).
-// REQUIRES: the table rows used lie inside LastRowsTable, VariableCount <
-// kTableColumns.
 AverageTableOutcome WriteAverageTable(const AverageTableRequest& request,
                                       const PredictionState& state,
                                       TextOutput* collective = nullptr,

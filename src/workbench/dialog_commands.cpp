@@ -12,7 +12,7 @@ void Link(Workbench& wb) {
   RunDialog(wb);
 }
 
-void LineBreakers(Workbench& wb) {
+void EditLineBreakers(Workbench& wb) {
   wb.state().dialogSelector = kLineBreakerDialog;
   RunDialog(wb);
 }
@@ -23,7 +23,7 @@ void Symmetry(Workbench& wb) { RunSymmetryCommand(wb); }
 
 void RegisterDialogCommands(CommandTable& table) {
   table.Add(551, Link);
-  table.Add(360, LineBreakers);
+  table.Add(360, EditLineBreakers);
   table.Add(363, Symmetry);
 }
 

@@ -10,6 +10,9 @@ namespace foresta {
 
 Workbench::Workbench(Shell& shell) : shell_(shell) {
   RegisterFoundationCommands(commands_);
+  RegisterEngineCommands(commands_);
+  RegisterPredictionCommands(commands_);
+  RegisterEngineModeCommands(commands_);
   RegisterDialogCommands(commands_);
   RegisterBatchCommands(commands_);
 }
@@ -73,9 +76,8 @@ void Workbench::Open(int code) {
 
 bool Workbench::OpenEngineOutput() {
   if (engineOutputOpener_) return engineOutputOpener_(*this);
-  std::ofstream out(state_.recognitionOutputFile,
-                    std::ios::binary | std::ios::trunc);
-  return static_cast<bool>(out);
+  // The engine keeps the stream, so the recognition modes write into it.
+  return engine_.OpenReportFile(state_.recognitionOutputFile);
 }
 
 std::string AboutText() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/engine.h"
 #include "prediction/prediction_state.h"
 #include "workbench/command_table.h"
 #include "workbench/state/random_stream.h"
@@ -55,6 +56,7 @@ class Workbench {
   WorkbenchState& state() { return state_; }
   const WorkbenchState& state() const { return state_; }
   PredictionState& prediction() { return prediction_; }
+  Engine& engine() { return engine_; }
   RandomStream& random() { return random_; }
   Shell& shell() { return shell_; }
 
@@ -62,6 +64,7 @@ class Workbench {
   Shell& shell_;
   WorkbenchState state_;
   PredictionState prediction_;
+  Engine engine_;
   RandomStream random_;
   CommandTable commands_;
   EngineOutputOpener engineOutputOpener_;

@@ -1,18 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "batch/batch_file.h"
-#include "batch/run_code.h"
-#include "support/scratch_dir.h"
+#include "batch/batch_run_code.h"
+#include "support/temp_dir.h"
 #include "workbench/state/workbench_state.h"
 
 namespace foresta {
 namespace {
 
-using testing::Exists;
+
 using testing::ReadFile;
-using testing::ScratchDir;
+using testing::ScopedTempDir;
 using testing::WriteFile;
 
 constexpr const char* kHead = "Batch *of the week*\n";
@@ -22,7 +23,7 @@ std::string Batch(const std::string& data) { return kHead + data; }
 
 class BatchFileTest : public ::testing::Test {
  protected:
-  ScratchDir dir_;
+  ScopedTempDir dir_;
 };
 
 TEST(BatchRunCode, RuleOnKindAndAverages) {
@@ -43,7 +44,7 @@ TEST_F(BatchFileTest, EachStepFailsWithItsOwnCode) {
   std::filesystem::create_directory("folder");
   struct Case {
     const char* what;
-    std::string content;  // nullptr-like empty name means: no batch file
+    std::string content;
     int code;
   };
   const Case cases[] = {
@@ -153,7 +154,7 @@ TEST_F(BatchFileTest, LoadSingleFile) {
   WriteFile("batch.txt", Batch("reports\\out.txt 12 7 1004 1 sub\\in.txt\n"));
   std::filesystem::create_directory("reports");
   ASSERT_EQ(TestBatchFile("batch.txt"), kBatchOk);
-  EXPECT_TRUE(Exists("reports/out.txt"));
+  EXPECT_TRUE(std::filesystem::exists("reports/out.txt"));
 
   WorkbenchState state;
   state.inputMode = InputMode::kDirectory;
@@ -208,7 +209,7 @@ TEST_F(BatchFileTest, LongNamesAreReadInFull) {
   WriteFile(longName, "data *x* 1\n");
   WriteFile("batch.txt", Batch(longOutput + " 10 5 1 1 " + longName));
   ASSERT_EQ(TestBatchFile("batch.txt"), kBatchOk);
-  EXPECT_TRUE(Exists(longOutput));
+  EXPECT_TRUE(std::filesystem::exists(longOutput));
   WorkbenchState state;
   ASSERT_EQ(LoadBatchFile(state), 1);
   EXPECT_EQ(state.predictionInputFile, longName);

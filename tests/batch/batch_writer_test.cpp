@@ -4,15 +4,15 @@
 #include <string>
 
 #include "batch/batch_file.h"
-#include "batch/run_code.h"
-#include "support/scratch_dir.h"
+#include "batch/batch_run_code.h"
+#include "support/temp_dir.h"
 #include "workbench/state/workbench_state.h"
 
 namespace foresta {
 namespace {
 
 using testing::ReadFile;
-using testing::ScratchDir;
+using testing::ScopedTempDir;
 using testing::WriteFile;
 
 constexpr const char* kFormat =
@@ -28,7 +28,7 @@ std::string DescriptionOf(const std::string& saved) {
 
 class BatchWriterTest : public ::testing::Test {
  protected:
-  ScratchDir dir_;
+  ScopedTempDir dir_;
 };
 
 TEST_F(BatchWriterTest, SaveRightAfterStart) {

@@ -128,5 +128,14 @@ TEST_F(PatternFileTest, DistributionLoadsRowsWithTheTest) {
   EXPECT_EQ(table.Find(&key), 2);
 }
 
+TEST_F(PatternFileTest, DeclaredSizeAloneReservesNothing) {
+  // 100,000 rows of 100,000 characters would need over a gigabyte; a file
+  // that only declares them is refused without reserving that memory.
+  DistributionTable table;
+  EXPECT_EQ(TestDistributionFile(Write("d.usd", "*c* 100000 100000 0101"), &table),
+            kFileNotEnoughData);
+  EXPECT_FALSE(table.loaded());
+}
+
 }  // namespace
 }  // namespace foresta

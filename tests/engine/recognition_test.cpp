@@ -128,7 +128,7 @@ TEST_F(RecognitionTest, LineBreakersShapeEchoAndCompletedVector) {
             " End of the Distribution \n"
             "0010000000\n\t0000001000\n\t  16  1\n\n"
             "\n");
-  s.breakers = LineBreakers{};
+  s.breakers = BreakerSettings{};
   s.breakers.line3Start = 3;
   s.breakers.line5Start = 17;
   ASSERT_EQ(engine_.RecognizeWithDistribution(s), kRecognitionOk);

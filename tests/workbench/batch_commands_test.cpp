@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "support/scratch_dir.h"
+#include "support/temp_dir.h"
 #include "workbench/state/recording_shell.h"
 #include "workbench/workbench.h"
 
@@ -11,13 +11,13 @@ namespace foresta {
 namespace {
 
 using testing::ReadFile;
-using testing::ScratchDir;
+using testing::ScopedTempDir;
 using testing::WriteFile;
 using Kind = ShellEvent::Kind;
 
 class BatchCommandTest : public ::testing::Test {
  protected:
-  ScratchDir dir_;
+  ScopedTempDir dir_;
   RecordingShell shell_;
   Workbench wb_{shell_};
 };

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "support/scratch_dir.h"
+#include "support/temp_dir.h"
 #include "workbench/typing_shell.h"
 #include "workbench/workbench.h"
 
@@ -13,7 +13,7 @@ namespace foresta {
 namespace {
 
 using testing::ReadFile;
-using testing::ScratchDir;
+using testing::ScopedTempDir;
 using testing::TypingShell;
 using testing::WriteFile;
 using Kind = ShellEvent::Kind;
@@ -27,7 +27,7 @@ class DialogTest : public ::testing::Test {
   }
   const ShellEvent& LastEvent() const { return shell_.events().back(); }
 
-  ScratchDir dir_;
+  ScopedTempDir dir_;
   TypingShell shell_;
   Workbench wb_{shell_};
 };

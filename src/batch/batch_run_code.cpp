@@ -1,4 +1,4 @@
-#include "batch/run_code.h"
+#include "batch/batch_run_code.h"
 
 #include <string_view>
 

@@ -1,5 +1,5 @@
-#ifndef FORESTA_BATCH_RUN_CODE_H_
-#define FORESTA_BATCH_RUN_CODE_H_
+#ifndef FORESTA_BATCH_BATCH_RUN_CODE_H_
+#define FORESTA_BATCH_BATCH_RUN_CODE_H_
 
 #include <string>
 
@@ -23,4 +23,4 @@ std::string RunCodeLine(int code);
 
 }  // namespace foresta
 
-#endif  // FORESTA_BATCH_RUN_CODE_H_
+#endif  // FORESTA_BATCH_BATCH_RUN_CODE_H_

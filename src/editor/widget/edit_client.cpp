@@ -1,0 +1,453 @@
+#include "editor/widget/edit_client.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+
+#include "editor/widget/message_box_prompter.h"
+
+namespace foresta {
+
+namespace {
+
+// The horizontal scroll range in average characters; it grows when the
+// caret goes further right, so long lines stay reachable.
+constexpr int kHorizontalRange = 100;
+
+QString Latin1(const std::string& text, std::size_t from, std::size_t to) {
+  return QString::fromLatin1(text.data() + from, static_cast<qsizetype>(to - from));
+}
+
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+TEditClient::TEditClient(QWidget* parent, const QString& file_name, EditPrompter* prompter)
+    : QAbstractScrollArea(parent),
+      own_prompter_(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
+      doc_(this, prompter ? prompter : own_prompter_.get()),
+      metrics_(QApplication::font()) {
+  setObjectName(QStringLiteral("TEDITCLIENT"));
+  viewport()->setCursor(Qt::IBeamCursor);
+  setFocusPolicy(Qt::StrongFocus);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Line pitch and tab stops come from the font of this moment; the tab
+  // stops never move afterwards.
+  MeasureFont(font());
+  tab_stop_ = 4 * char_width_;
+  caret_width_ = 2 * std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth) / 2);
+  horizontalScrollBar()->setRange(0, kHorizontalRange);
+  horizontalScrollBar()->setSingleStep(1);
+  verticalScrollBar()->setSingleStep(1);
+  if (!file_name.isEmpty()) {
+    doc_.FileName = file_name.toLocal8Bit().toStdString();
+    WaitCursor wait;
+    doc_.Read();
+  }
+  SetLineCount(doc_.Text().Count());
+  SetCaption();
+}
+
+TEditClient::~TEditClient() {
+  if (find_dialog_) delete find_dialog_.data();
+}
+
+void TEditClient::MeasureFont(const QFont& font) {
+  metrics_ = QFontMetrics(font);
+  line_height_ = std::max(1, metrics_.height() + std::max(0, metrics_.leading()));
+  char_width_ = std::max(1, metrics_.averageCharWidth());
+}
+
+void TEditClient::SetCaption() {
+  QString caption = QString::fromLocal8Bit(doc_.Caption());
+  QWidget* frame = parentWidget() ? parentWidget() : this;
+  frame->setWindowTitle(caption);
+  emit CaptionChanged(caption);
+}
+
+// ---- EditView ----
+
+int TEditClient::TextWidth(std::string_view text) const {
+  int x = 0;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t tab = text.find('\t', start);
+    std::size_t end = tab == std::string_view::npos ? text.size() : tab;
+    if (end > start) {
+      x += metrics_.horizontalAdvance(QString::fromLatin1(text.data() + start, static_cast<qsizetype>(end - start)));
+    }
+    if (tab == std::string_view::npos) break;
+    x = (x / tab_stop_ + 1) * tab_stop_;
+    start = tab + 1;
+  }
+  return x;
+}
+
+int TEditClient::ClientWidth() const { return viewport()->width(); }
+int TEditClient::ClientHeight() const { return viewport()->height(); }
+int TEditClient::ScrollX() const { return horizontalScrollBar()->value(); }
+int TEditClient::ScrollY() const { return verticalScrollBar()->value(); }
+
+void TEditClient::ScrollTo(int x, int y) {
+  if (x > horizontalScrollBar()->maximum()) horizontalScrollBar()->setMaximum(x);
+  horizontalScrollBar()->setValue(x);
+  verticalScrollBar()->setValue(y);
+}
+
+void TEditClient::SetLineCount(int count) {
+  verticalScrollBar()->setRange(0, std::max(0, count - 1));
+  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / line_height_));
+}
+
+void TEditClient::InvalidateLineFrom(int line, std::size_t column) {
+  int y = (line - ScrollY()) * line_height_;
+  if (y + line_height_ <= 0 || y >= ClientHeight()) return;
+  int x = std::max(0, doc_.PosToPoint(doc_.Pos(line, column)).x);
+  viewport()->update(QRect(x, y, ClientWidth() - x, line_height_));
+}
+
+void TEditClient::InvalidateLines(int first, int last) {
+  int top = (first - ScrollY()) * line_height_;
+  int bottom = (last + 1 - ScrollY()) * line_height_;
+  top = std::max(top, 0);
+  bottom = std::min(bottom, ClientHeight());
+  if (bottom <= top) return;
+  viewport()->update(QRect(0, top, ClientWidth(), bottom - top));
+}
+
+void TEditClient::InvalidateBelow(int line) {
+  int top = std::max(0, (line - ScrollY()) * line_height_);
+  if (top >= ClientHeight()) return;
+  viewport()->update(QRect(0, top, ClientWidth(), ClientHeight() - top));
+}
+
+void TEditClient::InvalidateAll() { viewport()->update(); }
+
+void TEditClient::UpdateWindow() {}
+
+QRect TEditClient::CaretRect() const {
+  if (doc_.Overwrite) return QRect(caret_point_.x, caret_point_.y, 3 * caret_width_, line_height_ / 2);
+  return QRect(caret_point_.x, caret_point_.y, caret_width_, line_height_);
+}
+
+void TEditClient::PlaceCaret(EditPoint point) {
+  viewport()->update(CaretRect());
+  caret_point_ = point;
+  viewport()->update(CaretRect());
+}
+
+void TEditClient::CaretShapeChanged() {
+  viewport()->update(QRect(caret_point_.x, caret_point_.y, 3 * caret_width_, line_height_));
+  emit OverwriteChanged(doc_.Overwrite);
+}
+
+void TEditClient::Beep(BeepKind) {
+  ++beeps_;
+  QApplication::beep();
+}
+
+// ---- Painting ----
+
+void TEditClient::DrawRun(QPainter& painter, const QFontMetrics& metrics, const std::string& text,
+                          std::size_t from, std::size_t to, int origin, int* x, int y, int height,
+                          bool highlighted, int right_limit) {
+  const QPalette& pal = palette();
+  QColor back = highlighted ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base);
+  QColor fore = highlighted ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text);
+  painter.setPen(fore);
+  std::size_t start = from;
+  while (start < to && *x <= right_limit) {
+    std::size_t tab = text.find('\t', start);
+    std::size_t end = (tab == std::string::npos || tab >= to) ? to : tab;
+    if (end > start) {
+      QString run = Latin1(text, start, end);
+      int width = metrics.horizontalAdvance(run);
+      painter.fillRect(QRect(*x, y, width, height), back);
+      painter.drawText(*x, y + metrics.ascent(), run);
+      *x += width;
+    }
+    if (end == to) break;
+    int next = origin + ((*x - origin) / tab_stop_ + 1) * tab_stop_;
+    painter.fillRect(QRect(*x, y, next - *x, height), back);
+    *x = next;
+    start = end + 1;
+  }
+}
+
+void TEditClient::PaintText(QPainter& painter, int first_line, const QRect& rect, bool printing) {
+  const Lines& lines = doc_.Text();
+  QFontMetrics metrics = printing ? painter.fontMetrics() : metrics_;
+  int pitch = printing ? std::max(1, painter.fontMetrics().lineSpacing()) : line_height_;
+  int first = 0;
+  int last = 0;
+  int origin = 0;
+  if (printing) {
+    first = first_line;
+    last = std::min(lines.LastLine(), first_line + rect.height() / pitch - 1);
+    origin = rect.left();
+  } else {
+    first = first_line + std::max(0, rect.top()) / pitch;
+    last = std::min(lines.LastLine(), first + rect.height() / pitch + 1);
+    origin = -ScrollX() * char_width_;
+    painter.fillRect(rect, palette().color(QPalette::Base));
+  }
+  TEditPos sel_start = doc_.SelStart;
+  TEditPos sel_end = doc_.SelEnd;
+  if (sel_end < sel_start) std::swap(sel_start, sel_end);
+  bool has_selection = !printing && !(sel_start == sel_end);
+  int right_limit = rect.right();
+  for (int line = first; line <= last; ++line) {
+    const std::string& text = lines[line];
+    int y = printing ? rect.top() + (line - first) * pitch : (line - first_line) * pitch;
+    std::size_t a = text.size();
+    std::size_t b = text.size();
+    if (has_selection && line >= sel_start.Line && line <= sel_end.Line) {
+      a = line == sel_start.Line ? sel_start.EffectiveColumn() : 0;
+      b = line == sel_end.Line ? sel_end.EffectiveColumn() : text.size();
+    }
+    int x = origin;
+    DrawRun(painter, metrics, text, 0, a, origin, &x, y, pitch, false, right_limit);
+    DrawRun(painter, metrics, text, a, b, origin, &x, y, pitch, true, right_limit);
+    DrawRun(painter, metrics, text, b, text.size(), origin, &x, y, pitch, false, right_limit);
+    static const std::string kBlank = " ";
+    DrawRun(painter, metrics, kBlank, 0, 1, origin, &x, y, pitch, false, right_limit);
+  }
+}
+
+void TEditClient::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  painter.setFont(font());
+  PaintText(painter, ScrollY(), event->rect(), false);
+  if (caret_visible_) painter.fillRect(CaretRect(), palette().color(QPalette::Text));
+}
+
+// ---- Input ----
+
+void TEditClient::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  const bool shift = mods & Qt::ShiftModifier;
+  const bool ctrl = mods & Qt::ControlModifier;
+  const bool alt = mods & Qt::AltModifier;
+  const int key = event->key();
+  // The editing accelerators, for when no menu provides them.
+  if ((ctrl && key == Qt::Key_Z) || (alt && key == Qt::Key_Backspace)) return Undo();
+  if ((ctrl && key == Qt::Key_X) || (shift && key == Qt::Key_Delete)) return Cut();
+  if ((ctrl && key == Qt::Key_C) || (ctrl && key == Qt::Key_Insert)) return Copy();
+  if ((ctrl && key == Qt::Key_V) || (shift && key == Qt::Key_Insert)) return Paste();
+  if (ctrl && key == Qt::Key_Delete) return ClearAll();
+  if (key == Qt::Key_F3) return Next();
+
+  using Key = EditDocument::Key;
+  Key k = Key::kOther;
+  switch (key) {
+    case Qt::Key_Backspace: k = Key::kBackspace; break;
+    case Qt::Key_Delete: k = Key::kDelete; break;
+    case Qt::Key_PageUp: k = Key::kPageUp; break;
+    case Qt::Key_PageDown: k = Key::kPageDown; break;
+    case Qt::Key_Home: k = Key::kHome; break;
+    case Qt::Key_End: k = Key::kEnd; break;
+    case Qt::Key_Left: k = Key::kLeft; break;
+    case Qt::Key_Right: k = Key::kRight; break;
+    case Qt::Key_Up: k = Key::kUp; break;
+    case Qt::Key_Down: k = Key::kDown; break;
+    case Qt::Key_Insert: k = Key::kInsert; break;
+    default: break;
+  }
+  if (k != Key::kOther) {
+    doc_.KeyDown(k, std::max(1, event->count()), shift, ctrl);
+    return;
+  }
+  const QString text = event->text();
+  if (text.isEmpty()) return QAbstractScrollArea::keyPressEvent(event);
+  for (QChar c : text) {
+    if (c.unicode() > 0xFF) {
+      // The document holds one byte per character.
+      Beep(BeepKind::kPlain);
+      continue;
+    }
+    doc_.Char(static_cast<unsigned char>(c.unicode()), 1);
+  }
+}
+
+void TEditClient::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  setFocus(Qt::MouseFocusReason);
+  doc_.MouseDown(ToPoint(event->position().toPoint()));
+}
+
+void TEditClient::mouseMoveEvent(QMouseEvent* event) {
+  doc_.MouseMove(ToPoint(event->position().toPoint()));
+}
+
+void TEditClient::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
+  doc_.MouseUp(ToPoint(event->position().toPoint()));
+}
+
+void TEditClient::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseDoubleClickEvent(event);
+  doc_.DoubleClick();
+}
+
+void TEditClient::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  caret_visible_ = true;
+  PlaceCaret(doc_.PosToPoint(doc_.Caret));
+  emit CaretPositionChanged();
+  emit TextChanged();
+  emit OverwriteChanged(doc_.Overwrite);
+}
+
+void TEditClient::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  caret_visible_ = false;
+  viewport()->update(CaretRect());
+}
+
+void TEditClient::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    // A new display font brings its own line pitch; the tab stops stay.
+    MeasureFont(font());
+    SetLineCount(doc_.Text().Count());
+    PlaceCaret(doc_.PosToPoint(doc_.Caret));
+    emit OverwriteChanged(doc_.Overwrite);
+    viewport()->update();
+  }
+  QAbstractScrollArea::changeEvent(event);
+}
+
+void TEditClient::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / line_height_));
+  horizontalScrollBar()->setPageStep(std::max(1, ClientWidth() / char_width_));
+}
+
+void TEditClient::scrollContentsBy(int, int) {
+  viewport()->update();
+  caret_point_ = doc_.PosToPoint(doc_.Caret);
+}
+
+bool TEditClient::focusNextPrevChild(bool) { return false; }
+
+void TEditClient::closeEvent(QCloseEvent* event) {
+  if (!close_confirmed_ && !doc_.CanClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+// ---- Commands ----
+
+void TEditClient::Undo() {
+  if (!doc_.CanUndo()) return;
+  WaitCursor wait;
+  doc_.Undo();
+}
+
+bool TEditClient::CopyToClipboard() {
+  std::string text;
+  if (!doc_.CopySelection(&text)) return false;
+  QGuiApplication::clipboard()->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  return true;
+}
+
+void TEditClient::Cut() {
+  if (doc_.HasSelection() && CopyToClipboard()) doc_.DeleteCutSelection();
+}
+
+void TEditClient::Copy() {
+  if (doc_.HasSelection()) CopyToClipboard();
+}
+
+void TEditClient::Paste() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data == nullptr || !data->hasText()) return;
+  QByteArray bytes = QGuiApplication::clipboard()->text().toLatin1();
+  doc_.Paste(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void TEditClient::DeleteSelection() { doc_.DeleteCommand(); }
+void TEditClient::ClearAll() { doc_.ClearAll(); }
+void TEditClient::SelectAll() { doc_.SelectAll(); }
+
+void TEditClient::OpenSearchDialog(bool replace) {
+  if (find_dialog_ && is_replace_ == replace) {
+    find_dialog_->show();
+    find_dialog_->setEnabled(true);
+    find_dialog_->raise();
+    find_dialog_->activateWindow();
+    return;
+  }
+  if (find_dialog_) {
+    // The replaced dialog must not report its closing as ours.
+    find_dialog_->disconnect(this);
+    delete find_dialog_.data();
+  }
+  find_dialog_ = new FindReplaceDialog(doc_.FindRecord(), replace, this);
+  connect(find_dialog_.data(), &FindReplaceDialog::Request, this, &TEditClient::OnFindRequest);
+  is_replace_ = replace;
+  find_dialog_->show();
+}
+
+void TEditClient::Find() { OpenSearchDialog(false); }
+void TEditClient::Replace() { OpenSearchDialog(true); }
+
+void TEditClient::Next() {
+  if (!find_dialog_) return;
+  doc_.Caret.Normalise();
+  FindData data = find_dialog_->Data();
+  data.flags |= FindData::kFindNext;
+  OnFindRequest(data);
+}
+
+void TEditClient::OnFindRequest(const FindData& data) {
+  doc_.FindRecord() = data;
+  if (data.flags & FindData::kDialogTerm) {
+    find_dialog_.clear();
+    return;
+  }
+  WaitCursor wait;
+  doc_.DoFindReplace();
+}
+
+bool TEditClient::Save() {
+  bool saved = doc_.Save();
+  if (saved) SetCaption();
+  return saved;
+}
+
+bool TEditClient::SaveAs() {
+  bool saved = doc_.SaveAs();
+  if (saved) SetCaption();
+  return saved;
+}
+
+void TEditClient::Revert() {
+  if (doc_.FileName.empty()) return;
+  WaitCursor wait;
+  doc_.Revert();
+}
+
+void TEditClient::Close() {
+  if (!doc_.CanClose()) return;
+  close_confirmed_ = true;
+  QWidget* frame = parentWidget() ? parentWidget() : this;
+  if (!frame->close()) close_confirmed_ = false;
+}
+
+}  // namespace foresta

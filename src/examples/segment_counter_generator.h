@@ -1,0 +1,26 @@
+#ifndef FORESTA_EXAMPLES_SEGMENT_COUNTER_GENERATOR_H_
+#define FORESTA_EXAMPLES_SEGMENT_COUNTER_GENERATOR_H_
+
+namespace foresta {
+
+struct WorkbenchState;
+class RandomStream;
+
+// The 1-D segment counter: vectors of counterClassNeurons (40) class neurons
+// and counterBits pixels holding runs of 1s; the class is a single 1 at the
+// number of runs (39 at most). Runs shrink ten times over a file. Each
+// returns kExampleWritten, kExampleCannotCreate or
+// kExampleSettingsOutOfRange (nothing written).
+
+// trainingVectorCount vectors into trainingFile. Sets line2Start and
+// breakerStep to 40 first, which lay out the lines of every vector.
+int WriteCounterTraining(WorkbenchState& state, RandomStream& random);
+// retrainingVectorCount vectors into retrainingFile; same layout.
+int WriteCounterRetraining(WorkbenchState& state, RandomStream& random);
+// recognitionPatternCount vectors into recognitionFile, class neurons "x",
+// no count.
+int WriteCounterRecognition(WorkbenchState& state, RandomStream& random);
+
+}  // namespace foresta
+
+#endif  // FORESTA_EXAMPLES_SEGMENT_COUNTER_GENERATOR_H_

@@ -1,0 +1,410 @@
+#include "workbench/prediction_run.h"
+
+#include <fenv.h>
+
+#include <algorithm>
+#include <new>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "prediction/average_table.h"
+#include "prediction/encoders.h"
+#include "prediction/prediction_report.h"
+#include "prediction/run_code.h"
+#include "workbench/state/message_texts.h"
+#include "workbench/workbench.h"
+
+namespace foresta {
+namespace {
+
+// How a run is asked for: alone, as one file of a Directory run, or as one
+// step of a multi-step average.
+struct StepOptions {
+  TextOutput* collective = nullptr;
+  bool silent = false;
+  int averageIndex = -1;
+};
+
+// Outcome of one run beyond statusCode.
+enum class RunResult { kWritten, kFailed, kCancelled };
+
+class ShellProgress : public EngineProgress {
+ public:
+  ShellProgress(Shell& shell, const char* what) : shell_(shell), what_(what) {}
+  bool Continue(std::uint64_t done, std::uint64_t total) override {
+    shell_.ReportProgress(what_, total == 0 ? 0.0 : static_cast<double>(done) /
+                                                        static_cast<double>(total));
+    return !shell_.CancelRequested();
+  }
+
+ private:
+  Shell& shell_;
+  const char* what_;
+};
+
+EncodeRequest EncodeRequestOf(const WorkbenchState& s, bool forTable) {
+  EncodeRequest r;
+  r.inputFile = s.predictionInputFile;
+  r.trainingFile = s.trainingFile;
+  r.retrainingFile = s.retrainingFile;
+  r.recognitionFile = s.recognitionFile;
+  r.distributionFile = s.userDistributionFile;
+  r.precision = s.precision;
+  r.trend = s.trend;
+  r.forTable = forTable;
+  return r;
+}
+
+int Encode(const RunCodeInfo& info, const EncodeRequest& request,
+           PredictionState& state) {
+  switch (info.encoder) {
+    case EncoderKind::kLinear: return EncodeLinear(request, info.style, state);
+    case EncoderKind::kGrowth: return EncodeGrowth(request, info.style, state);
+    case EncoderKind::kEnumerative:
+      return EncodeEnumerative(request, info.style, state);
+  }
+  return kEncodeInputRefused;
+}
+
+// Encodes and trains. Returns kWritten when the network is ready.
+RunResult EncodeAndTrain(Workbench& wb, const RunCodeInfo& info, bool forTable) {
+  WorkbenchState& s = wb.state();
+  switch (Encode(info, EncodeRequestOf(s, forTable), wb.prediction())) {
+    case kEncodeOk: break;
+    case kEncodeCannotWrite: s.statusCode = kStatusCannotWrite; return RunResult::kFailed;
+    case kEncodeTooManyCombinations:
+      s.statusCode = kStatusTooManyCombinations;
+      return RunResult::kFailed;
+    default: s.statusCode = kStatusInputRefused; return RunResult::kFailed;
+  }
+  SymmetrySettings symmetry{s.symmetryKind, s.symmetryStart, s.symmetryEnd,
+                            s.symmetryXDim, s.symmetryYDim};
+  ShellProgress progress(wb.shell(), "Training");
+  switch (wb.engine().TrainNetwork(s.trainingFile, symmetry, &progress)) {
+    case kTrainOk: s.statusCode = kStatusTrained; return RunResult::kWritten;
+    case kTrainNeedsTest: s.statusCode = kStatusTrainingRefused; return RunResult::kFailed;
+    case kTrainTooManyNeurons: s.statusCode = kStatusTooManyNeurons; return RunResult::kFailed;
+    case kTrainOutOfMemory: throw std::bad_alloc();
+    default: return RunResult::kCancelled;
+  }
+}
+
+RunResult Recognise(Workbench& wb) {
+  WorkbenchState& s = wb.state();
+  RecognitionSettings settings;
+  settings.recognitionFile = s.recognitionFile;
+  settings.recognitionOutputFile = s.recognitionOutputFile;
+  settings.userDistributionFile = s.userDistributionFile;
+  settings.breakers = {s.breakerStep, s.line2Start, s.line3Start, s.line4Start,
+                       s.line5Start};
+  ShellProgress progress(wb.shell(), "Recognition");
+  switch (wb.engine().RecognizeWithDistribution(settings, &progress)) {
+    case kRecognitionOk: s.statusCode = kStatusRecognised; return RunResult::kWritten;
+    case kRecognitionNeedsDistribution: wb.Ask(kStatusDistributionRefused); break;
+    case kRecognitionNotTrained: wb.Ask(kStatusNotTrained); break;
+    case kRecognitionNoOutput:
+    case kRecognitionWriteFailed: wb.Ask(kStatusOutputNotOpened); break;
+    case kRecognitionNeedsTest: s.statusCode = kStatusRecognitionRefused; break;
+    default: return RunResult::kCancelled;
+  }
+  return RunResult::kFailed;
+}
+
+RunResult Report(Workbench& wb, const RunCodeInfo& info, const StepOptions& options) {
+  WorkbenchState& s = wb.state();
+  ReportRequest r;
+  r.recognitionOutputFile = s.recognitionOutputFile;
+  r.predictionOutputFile = s.predictionOutputFile;
+  r.predictionInputFile = s.predictionInputFile;
+  r.precision = s.precision;
+  r.trend = s.trend;
+  r.style = info.style;
+  r.mode = info.mode;
+  r.averageIndex = options.averageIndex;
+  ReportTarget target = options.silent       ? ReportTarget::kSilent
+                        : options.collective ? ReportTarget::kCollective
+                                             : ReportTarget::kFile;
+  switch (WritePredictionReport(info.report, r, target, wb.prediction(),
+                                options.collective)) {
+    case kReportOk: return RunResult::kWritten;
+    case kReportNoList: s.statusCode = kStatusNoList; break;
+    case kReportCannotWrite: s.statusCode = kStatusCannotWrite; break;
+    default: s.statusCode = kStatusInputRefused; break;
+  }
+  return RunResult::kFailed;
+}
+
+// One run, or one step of an average: step 0 encodes and trains, a later
+// step starts at recognition on the network step 0 trained.
+RunResult RunStep(Workbench& wb, const RunCodeInfo& info, const StepOptions& options) {
+  // Divisions by zero and invalid operations give infinities and NaNs.
+  fedisableexcept(FE_ALL_EXCEPT);
+  if (options.averageIndex <= 0) {
+    RunResult trained = EncodeAndTrain(wb, info, options.averageIndex == 0);
+    if (trained != RunResult::kWritten) return trained;
+  }
+  if (RunResult recognised = Recognise(wb); recognised != RunResult::kWritten) {
+    return recognised;
+  }
+  return Report(wb, info, options);
+}
+
+std::string StatusText(int status) {
+  if (auto text = InformationText(status)) return std::string(*text);
+  if (auto question = QuestionText(status, WorkbenchState())) return question->text;
+  return "status " + std::to_string(status);
+}
+
+// Names the files of a Directory run that gave no prediction, so that none
+// of them vanishes from the collective report without a word.
+class FailureList {
+ public:
+  void Add(const std::string& file, const std::string& why) {
+    ++count_;
+    if (count_ <= kListed) text_ += file + ": " + why + "\n";
+  }
+  bool empty() const { return count_ == 0; }
+  void Show(Workbench& wb, int total) const {
+    if (count_ == 0) return;
+    std::string text = std::to_string(count_) + " of " + std::to_string(total) +
+                       " files gave no prediction:\n" + text_;
+    if (count_ > kListed) {
+      text += "... and " + std::to_string(count_ - kListed) + " more.\n";
+    }
+    wb.shell().ShowMessage(std::string(kInformationCaption), text,
+                           MessageButtons::kOk, MessageIcon::kWarning);
+  }
+
+ private:
+  static constexpr int kListed = 10;
+  int count_ = 0;
+  std::string text_;
+};
+
+void InformOfFailure(Workbench& wb) {
+  if (IsSilentFailureStatus(wb.state().statusCode)) wb.Inform(wb.state().statusCode);
+}
+
+// The table rows a K-step average needs must lie inside LastRowsTable.
+// Returns an empty text when they do, else the reason.
+std::string TableBoundsProblem(AverageFlow flow, int trend, int steps) {
+  const long lastRow = static_cast<long>(trend) - 2 + steps;
+  const long rowLimit = flow == AverageFlow::kGrowth ? static_cast<long>(kGrowthLastRow)
+                                                     : static_cast<long>(kTableRows);
+  if (flow == AverageFlow::kGrowth &&
+      static_cast<long>(kGrowthLastRow) + steps > static_cast<long>(kTableRows)) {
+    return "At most " + std::to_string(kTableRows - kGrowthLastRow) +
+           " averaged growth predictions can be made at once; " +
+           std::to_string(steps) + " were asked for. ";
+  }
+  if (trend < 1 || lastRow >= rowLimit) {
+    return "Trend " + std::to_string(trend) + " is too large for " +
+           std::to_string(steps) + " averaged predictions: trend + steps may be "
+           "at most " + std::to_string(rowLimit + 1) +
+           ". Click 'Data/Link' and reduce Trend. ";
+  }
+  return {};
+}
+
+void ClearAverageTable(PredictionState& state, int trend, int steps) {
+  state.ClearTableRows(0, static_cast<std::size_t>(trend + steps));
+  state.ClearTableRows(kGrowthLastRow - 1, kGrowthLastRow + static_cast<std::size_t>(steps));
+}
+
+// How the steps of one input file went.
+struct AverageOutcome {
+  bool all = true;           // every step predicted
+  bool tableWritten = true;  // every table and recognition file was written
+  int failedStep = -1;       // first step without a prediction
+  bool stepRan = true;       // that step's run succeeded (no prediction found)
+};
+
+// Runs the K steps of an average on predictionInputFile. With a collective
+// output the reports are silent and the file's table is appended there when
+// the file's run ends, however it ends.
+AverageOutcome RunAverageSteps(Workbench& wb, const RunCodeInfo& info,
+                               AverageFlow flow, int steps,
+                               TextOutput* collective) {
+  WorkbenchState& s = wb.state();
+  AverageTableRequest table;
+  table.flow = flow;
+  table.recognitionFile = s.recognitionFile;
+  table.predictionOutputFile = s.predictionOutputFile;
+  table.predictionInputFile = s.predictionInputFile;
+  table.precision = s.precision;
+  table.trend = s.trend;
+  table.style = info.style;
+  AverageOutcome outcome;
+  for (int a = 0; a < steps; ++a) {
+    StepOptions options{collective, collective != nullptr, a};
+    RunResult result = RunStep(wb, info, options);
+    if (result == RunResult::kWritten) s.statusCode = kStatusPredictionEnd;
+    table.step = a;
+    const bool predicted =
+        result == RunResult::kWritten && StepPredicted(table, wb.prediction());
+    const bool last = a == steps - 1 || !predicted;
+    if (!WriteAverageTable(table, wb.prediction(), collective, last).written) {
+      outcome.tableWritten = false;
+    }
+    if (!predicted || !outcome.tableWritten) {
+      outcome.all = false;
+      outcome.failedStep = a;
+      outcome.stepRan = result == RunResult::kWritten;
+      break;
+    }
+  }
+  ClearAverageTable(wb.prediction(), s.trend, steps);
+  return outcome;
+}
+
+bool RunAverage(Workbench& wb, int code, int steps, AverageFlow expected) {
+  WorkbenchState& s = wb.state();
+  std::optional<AverageFlow> flow = AverageFlowOf(code);
+  std::optional<RunCodeInfo> info = DecodeRunCode(code);
+  std::string problem;
+  if (!flow || !info || *flow != expected || steps < 1 || steps > kMaxAverageSteps) {
+    problem = "Run code " + std::to_string(steps * kAverageCodeFactor + code) +
+              " cannot be averaged: averaged predictions take 1 to 99 steps of "
+              "the Real and Integer Linear kinds (codes 1 to 3, 10 to 12) or "
+              "of the Real Exponential kinds (4 to 6). ";
+  } else {
+    problem = TableBoundsProblem(*flow, s.trend, steps);
+  }
+  if (!problem.empty()) {
+    wb.shell().ShowMessage(std::string(kInformationCaption), problem,
+                           MessageButtons::kOk, MessageIcon::kWarning);
+    return false;
+  }
+  s.runCode = steps * kAverageCodeFactor + code;
+  if (s.inputMode == InputMode::kFile) {
+    AverageOutcome outcome = RunAverageSteps(wb, *info, *flow, steps, nullptr);
+    if (!outcome.tableWritten) {
+      wb.Inform(kStatusCannotWrite);
+    } else if (!outcome.all) {
+      InformOfFailure(wb);
+    }
+    wb.Open(kStatusOpenReport);
+    return outcome.all;
+  }
+  if (s.inputMode != InputMode::kDirectory) return false;
+  TextOutput collective;
+  if (OpenCollectiveOutput(wb, collective) != 0) {
+    wb.Inform(kStatusCannotWrite);
+    return false;
+  }
+  FailureList failures;
+  const int count = std::min<int>(s.directoryCount, static_cast<int>(s.directoryList.size()));
+  for (int i = 0; i < count; ++i) {
+    s.predictionInputFile = s.directoryList[static_cast<std::size_t>(i)];
+    AverageOutcome outcome = RunAverageSteps(wb, *info, *flow, steps, &collective);
+    if (!outcome.tableWritten) {
+      failures.Add(s.predictionInputFile, StatusText(kStatusCannotWrite));
+    } else if (!outcome.stepRan) {
+      failures.Add(s.predictionInputFile, StatusText(s.statusCode));
+    } else if (!outcome.all) {
+      failures.Add(s.predictionInputFile,
+                   "Can not make a Prediction at step " +
+                       std::to_string(outcome.failedStep + 1) + ". ");
+    }
+    if (wb.shell().CancelRequested()) break;
+  }
+  const bool closed = collective.Close();
+  if (!closed) wb.Inform(kStatusCannotWrite);
+  failures.Show(wb, count);
+  wb.Open(kStatusOpenReport);
+  return closed && failures.empty();
+}
+
+}  // namespace
+
+bool IsSilentFailureStatus(int status) {
+  switch (status) {
+    case kStatusInputRefused:
+    case kStatusNoList:
+    case kStatusTooManyCombinations:
+    case kStatusCannotWrite:
+    case kStatusTrainingRefused:
+    case kStatusTooManyNeurons:
+    case kStatusRecognitionRefused:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool RunPrediction(Workbench& wb, int code, TextOutput* collective) {
+  std::optional<RunCodeInfo> info = DecodeRunCode(code);
+  if (!info) return false;
+  StepOptions options;
+  options.collective = collective;
+  if (RunStep(wb, *info, options) != RunResult::kWritten) return false;
+  if (collective == nullptr) {
+    wb.state().statusCode = kStatusPredictionEnd;
+    wb.Open(kStatusOpenReport);
+  }
+  return true;
+}
+
+int OpenCollectiveOutput(Workbench& wb, TextOutput& collective) {
+  return collective.Open(wb.state().predictionOutputFile) ? 0 : 3;
+}
+
+bool RunPredictionCommand(Workbench& wb, int code) {
+  WorkbenchState& s = wb.state();
+  s.runCode = code;
+  if (s.inputMode == InputMode::kFile) {
+    bool ok = RunPrediction(wb, code, nullptr);
+    if (!ok) InformOfFailure(wb);
+    return ok;
+  }
+  if (s.inputMode != InputMode::kDirectory) return false;
+  TextOutput collective;
+  if (OpenCollectiveOutput(wb, collective) != 0) {
+    wb.Inform(kStatusCannotWrite);
+    return false;
+  }
+  FailureList failures;
+  const int count = std::min<int>(s.directoryCount, static_cast<int>(s.directoryList.size()));
+  for (int i = 0; i < count; ++i) {
+    s.predictionInputFile = s.directoryList[static_cast<std::size_t>(i)];
+    if (!RunPrediction(wb, code, &collective)) {
+      failures.Add(s.predictionInputFile, StatusText(s.statusCode));
+    }
+    if (wb.shell().CancelRequested()) break;
+  }
+  const bool closed = collective.Close();
+  if (!closed) wb.Inform(kStatusCannotWrite);
+  failures.Show(wb, count);
+  wb.Open(kStatusOpenReport);
+  return closed && failures.empty();
+}
+
+bool RunAverageCommand(Workbench& wb, int code, int steps) {
+  return RunAverage(wb, code, steps, AverageFlow::kValue);
+}
+
+bool RunGrowthAverageCommand(Workbench& wb, int code, int steps) {
+  return RunAverage(wb, code, steps, AverageFlow::kGrowth);
+}
+
+bool RunAnyPredictionCode(Workbench& wb, int runCode) {
+  if (runCode >= kFirstRunCode && runCode <= kLastRunCode) {
+    return RunPredictionCommand(wb, runCode);
+  }
+  const int code = runCode % kAverageCodeFactor;
+  const int steps = runCode / kAverageCodeFactor;
+  std::optional<AverageFlow> flow = AverageFlowOf(code);
+  if (runCode > 0 && flow == AverageFlow::kGrowth) {
+    return RunGrowthAverageCommand(wb, code, steps);
+  }
+  if (runCode > 0) return RunAverageCommand(wb, code, steps);
+  wb.shell().ShowMessage(std::string(kInformationCaption),
+                         "Run code " + std::to_string(runCode) +
+                             " is not a prediction code. ",
+                         MessageButtons::kOk, MessageIcon::kWarning);
+  return false;
+}
+
+}  // namespace foresta
