@@ -8,9 +8,6 @@ namespace foresta {
 // The editor every document window of the application holds.
 DocumentClientFactory DefaultDocumentFactory();
 
-// Whether that editor lets the user change the text.
-bool DefaultDocumentIsEditable();
-
 }  // namespace foresta
 
 #endif  // FORESTA_FRAME_DEFAULT_DOCUMENT_H_

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace foresta {
 
+class EditPrompter;
+
 // Where a document window reports its caret position, its size and the
 // overwrite mode (the status bar of the main window).
 class DocumentStatus {
@@ -38,9 +40,10 @@ class DocumentClient {
 
 // Makes the client of a new document window: the named file read at once,
 // or an empty document when `file` is empty. `captionChanged` is called when
-// the caption changes (a save under a new name, say).
+// the caption changes (a save under a new name, say); the editor asks its
+// questions through `prompter`, which outlives it.
 using DocumentClientFactory = std::function<std::unique_ptr<DocumentClient>(
-    const std::string& file, DocumentStatus& status,
+    const std::string& file, DocumentStatus& status, EditPrompter& prompter,
     std::function<void()> captionChanged)>;
 
 }  // namespace foresta

@@ -61,11 +61,12 @@ plume_edApp::plume_edApp(DocumentClientFactory factory, QWidget* parent)
     : QMainWindow(parent),
       statusBar_(new FrameStatusBar(this)),
       runner_(new CommandRunner(this)),
-      client_(new plume_edMDIClient(std::move(factory), *statusBar_, this)),
       guiShell_(
           this, ApplicationTitle(),
           [this](const std::string& file) { client_->OpenFile(file); },
           [this](const HelpRequest& request) { return ShowHelpWindow(request); }),
+      prompter_(guiShell_, this),
+      client_(new plume_edMDIClient(std::move(factory), *statusBar_, prompter_, this)),
       shell_(guiShell_, *this, *runner_),
       workbench_(shell_) {
   setWindowTitle(FromText(ApplicationTitle()));

@@ -11,6 +11,7 @@
 #include "frame/command_runner.h"
 #include "frame/document_client.h"
 #include "frame/gui_shell.h"
+#include "frame/shell_prompter.h"
 #include "workbench/workbench.h"
 
 class QAction;
@@ -80,8 +81,9 @@ class plume_edApp : public QMainWindow {
 
   FrameStatusBar* statusBar_;
   CommandRunner* runner_;
-  plume_edMDIClient* client_;
   GuiShell guiShell_;
+  ShellPrompter prompter_;
+  plume_edMDIClient* client_;
   MarshallingShell shell_;
   Workbench workbench_;
   HelpWindow* help_ = nullptr;

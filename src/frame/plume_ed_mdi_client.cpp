@@ -9,8 +9,9 @@
 namespace foresta {
 
 plume_edMDIClient::plume_edMDIClient(DocumentClientFactory factory,
-                                     DocumentStatus& status, QWidget* parent)
-    : QMdiArea(parent), factory_(std::move(factory)), status_(status) {
+                                     DocumentStatus& status, EditPrompter& prompter,
+                                     QWidget* parent)
+    : QMdiArea(parent), factory_(std::move(factory)), status_(status), prompter_(prompter) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setBackground(QColor(0xd9, 0xde, 0xe5));
@@ -45,7 +46,7 @@ plume_edMDIChild* plume_edMDIClient::AddDocument(const QString& title,
   const bool maximized = active != nullptr && active->isMaximized();
   auto* child = new plume_edMDIChild(title);
   addSubWindow(child);
-  child->SetClient(factory_(file, status_, [this, child] {
+  child->SetClient(factory_(file, status_, prompter_, [this, child] {
     child->UpdateCaption();
     emit DocumentCaptionChanged();
   }));

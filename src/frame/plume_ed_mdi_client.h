@@ -25,7 +25,7 @@ class plume_edMDIClient : public QMdiArea {
 
  public:
   plume_edMDIClient(DocumentClientFactory factory, DocumentStatus& status,
-                    QWidget* parent);
+                    EditPrompter& prompter, QWidget* parent);
 
   // A new empty document, numbered by ChildCount.
   plume_edMDIChild* New();
@@ -52,6 +52,7 @@ class plume_edMDIClient : public QMdiArea {
 
   DocumentClientFactory factory_;
   DocumentStatus& status_;
+  EditPrompter& prompter_;
 };
 
 }  // namespace foresta

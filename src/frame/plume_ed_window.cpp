@@ -21,8 +21,8 @@ constexpr int kFontDialogPoints = 14;
 }  // namespace
 
 plume_edWindow::plume_edWindow(const std::string& file, DocumentStatus& status,
-                               std::function<void()> captionChanged)
-    : TEditClient(nullptr, QString::fromLocal8Bit(file.c_str())),
+                               EditPrompter& prompter, std::function<void()> captionChanged)
+    : TEditClient(nullptr, QString::fromLocal8Bit(file.c_str()), &prompter),
       status_(status),
       captionChanged_(std::move(captionChanged)) {
   Font = QFont(QStringLiteral("Arial"));
@@ -153,12 +153,10 @@ void plume_edWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 DocumentClientFactory DefaultDocumentFactory() {
-  return [](const std::string& file, DocumentStatus& status,
+  return [](const std::string& file, DocumentStatus& status, EditPrompter& prompter,
             std::function<void()> captionChanged) -> std::unique_ptr<DocumentClient> {
-    return std::make_unique<plume_edWindow>(file, status, std::move(captionChanged));
+    return std::make_unique<plume_edWindow>(file, status, prompter, std::move(captionChanged));
   };
 }
-
-bool DefaultDocumentIsEditable() { return true; }
 
 }  // namespace foresta

@@ -19,7 +19,7 @@ class plume_edWindow : public TEditClient, public DocumentClient {
 
  public:
   // Reads `file` at once when it is not empty.
-  plume_edWindow(const std::string& file, DocumentStatus& status,
+  plume_edWindow(const std::string& file, DocumentStatus& status, EditPrompter& prompter,
                  std::function<void()> captionChanged);
 
   // The display font; SelectFont() puts it into use.

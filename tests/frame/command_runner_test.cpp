@@ -120,13 +120,14 @@ TEST(CommandRunnerTest, AFailingCommandGivesTheWindowBackWithAMessage) {
   QWidget window;
   CommandRunner runner(&window);
   QString shown;
-  QTimer::singleShot(0, [&] {
-    test::WaitFor([] { return QApplication::activeModalWidget() != nullptr; });
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       shown = box->text();
       box->accept();
     }
   });
+  poll.start(10);
   EXPECT_TRUE(runner.Run("broken", [] { throw 42; }));
   EXPECT_TRUE(shown.contains("internal error"));
   EXPECT_FALSE(runner.Busy());
