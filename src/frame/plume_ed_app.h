@@ -1,0 +1,98 @@
+#ifndef FORESTA_FRAME_PLUME_ED_APP_H_
+#define FORESTA_FRAME_PLUME_ED_APP_H_
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+
+#include "frame/command_runner.h"
+#include "frame/document_client.h"
+#include "frame/gui_shell.h"
+#include "frame/shell_prompter.h"
+#include "workbench/workbench.h"
+
+class QAction;
+class QMenu;
+
+namespace foresta {
+
+class FrameStatusBar;
+class HelpWindow;
+class plume_edMDIClient;
+
+// "Foresta 2.8, " and the product's web address: the main window's caption
+// and the caption of every box that names no caption of its own.
+std::string ApplicationTitle();
+
+// The application's main window: the workbench it drives, the menu bar,
+// tool bar and status bar, the document area and the help window. Every
+// command identifier a menu item, button or key sends comes to Dispatch().
+class plume_edApp : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `factory` makes the editor of each document window.
+  explicit plume_edApp(DocumentClientFactory factory, QWidget* parent = nullptr);
+  ~plume_edApp() override;
+
+  // Performs a command as if its menu item had been chosen.
+  void Dispatch(int id);
+
+  // Printing is supplied from outside; until it is, the print commands stay
+  // disabled.
+  using PrintHandler = std::function<void(int id, DocumentClient* document)>;
+  void SetPrintHandler(PrintHandler handler);
+
+  Workbench& workbench() { return workbench_; }
+  GuiShell& guiShell() { return guiShell_; }
+  CommandRunner& runner() { return *runner_; }
+  plume_edMDIClient& documentArea() { return *client_; }
+  FrameStatusBar& frameStatusBar() { return *statusBar_; }
+  HelpWindow* helpWindow() const { return help_; }
+  QAction* Action(int id) const;
+  bool InHelpMode() const { return helpMode_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void UpdateActions(bool refine);
+
+  void RunWorkbenchCommand(int id);
+  void FrameCommand(int id);
+  void EditorCommand(int id);
+  void OpenFromDialog();
+  void ArrangeIcons();
+  void EnterHelpMode();
+  void LeaveHelpMode();
+  bool ShowHelpWindow(const HelpRequest& request);
+  // Asks about every changed document; false when the user cancelled.
+  bool CloseDocumentsForExit();
+
+  FrameStatusBar* statusBar_;
+  CommandRunner* runner_;
+  GuiShell guiShell_;
+  ShellPrompter prompter_;
+  plume_edMDIClient* client_;
+  MarshallingShell shell_;
+  Workbench workbench_;
+  HelpWindow* help_ = nullptr;
+  std::map<int, QAction*> actions_;
+  QAction* helpModeAction_ = nullptr;
+  bool helpMode_ = false;
+  PrintHandler print_;
+};
+
+}  // namespace foresta
+
+#endif  // FORESTA_FRAME_PLUME_ED_APP_H_

@@ -1,0 +1,162 @@
+#include "frame/plume_ed_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+
+#include "frame/command_ids.h"
+#include "frame/default_document.h"
+
+namespace foresta {
+namespace {
+
+constexpr int kDisplayFontPixels = 14;
+constexpr int kFontDialogPoints = 14;
+
+}  // namespace
+
+plume_edWindow::plume_edWindow(const std::string& file, DocumentStatus& status,
+                               EditPrompter& prompter, std::function<void()> captionChanged)
+    : TEditClient(nullptr, QString::fromLocal8Bit(file.c_str()), &prompter),
+      status_(status),
+      captionChanged_(std::move(captionChanged)) {
+  Font = QFont(QStringLiteral("Arial"));
+  Font.setPixelSize(kDisplayFontPixels);
+  Font.setWeight(QFont::Normal);
+  SelectFont();
+  connect(this, &TEditClient::CaretPositionChanged, this, [this] { ReportCaret(); });
+  connect(this, &TEditClient::TextChanged, this, [this] { ReportSize(); });
+  connect(this, &TEditClient::OverwriteChanged, this, [this](bool on) {
+    if (IsActive()) status_.ShowOverwrite(on);
+  });
+  connect(this, &TEditClient::CaptionChanged, this, [this] {
+    if (captionChanged_) captionChanged_();
+  });
+}
+
+void plume_edWindow::SelectFont() { setFont(Font); }
+
+long long plume_edWindow::SavedSize() const {
+  const Lines& lines = Document().Text();
+  long long size = 0;
+  for (int i = 0; i < lines.Count(); ++i) {
+    size += static_cast<long long>(lines.Length(i)) + 2;
+  }
+  return size;
+}
+
+bool plume_edWindow::IsActive() const {
+  if (hasFocus()) return true;
+  auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+  return frame != nullptr && frame->mdiArea() != nullptr &&
+         frame->mdiArea()->currentSubWindow() == frame;
+}
+
+void plume_edWindow::ReportCaret() {
+  if (!IsActive()) return;
+  const TEditPos& caret = Document().Caret;
+  status_.ShowCaretPosition(caret.Line + 1, static_cast<int>(caret.EffectiveColumn()) + 1);
+}
+
+void plume_edWindow::ReportSize() {
+  if (IsActive()) status_.ShowDocumentSize(SavedSize());
+}
+
+void plume_edWindow::RefreshStatus() {
+  const TEditPos& caret = Document().Caret;
+  status_.ShowCaretPosition(caret.Line + 1, static_cast<int>(caret.EffectiveColumn()) + 1);
+  status_.ShowDocumentSize(SavedSize());
+  status_.ShowOverwrite(Document().Overwrite);
+}
+
+void plume_edWindow::Command(int id) {
+  switch (id) {
+    case kCmFileClose:
+      // The document window runs the close query once, as its close box does.
+      if (QWidget* frame = parentWidget()) frame->close();
+      break;
+    case kCmFileSave: Save(); break;
+    case kCmFileSaveAs: SaveAs(); break;
+    case kCmFileRevert: Revert(); break;
+    case kCmEditUndo: Undo(); break;
+    case kCmEditCut: Cut(); break;
+    case kCmEditCopy: Copy(); break;
+    case kCmEditPaste: Paste(); break;
+    case kCmEditDelete: DeleteSelection(); break;
+    case kCmEditClear: ClearAll(); break;
+    case kCmEditSelectAll: SelectAll(); break;
+    case kCmEditFind: Find(); break;
+    case kCmEditReplace: Replace(); break;
+    case kCmEditFindNext: Next(); break;
+    case kCmFont: ChooseFont(); break;
+    default: break;
+  }
+}
+
+bool plume_edWindow::CommandEnabled(int id) const {
+  switch (id) {
+    case kCmEditUndo: return Document().CanUndo();
+    case kCmEditCut:
+    case kCmEditCopy:
+    case kCmEditDelete: return Document().HasSelection();
+    case kCmEditPaste: {
+      const QMimeData* data = QApplication::clipboard()->mimeData();
+      return data != nullptr && data->hasText();
+    }
+    case kCmEditFind: return FindDialog() == nullptr || IsReplace();
+    case kCmEditReplace: return FindDialog() == nullptr || !IsReplace();
+    case kCmEditFindNext: return FindDialog() != nullptr;
+    case kCmFileRevert: return !Document().FileName.empty();
+    default: return true;
+  }
+}
+
+void plume_edWindow::ChooseFont() {
+  // The dialog always opens at 14 points, whatever size is in use.
+  QFont initial = Font;
+  initial.setPointSize(kFontDialogPoints);
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, initial, this, QStringLiteral("Font"));
+  if (!ok) return;
+  Font = chosen;
+  SelectFont();
+}
+
+void plume_edWindow::contextMenuEvent(QContextMenuEvent* event) {
+  struct Item {
+    int id;
+    const char* label;
+  };
+  static constexpr Item kItems[] = {
+      {kCmFileSave, "Save"},       {kCmFileSaveAs, "Save As..."}, {0, nullptr},
+      {kCmEditUndo, "Undo"},       {kCmEditCut, "Cut"},           {kCmEditCopy, "Copy"},
+      {kCmEditPaste, "Paste"},     {kCmEditDelete, "Delete"},     {kCmEditClear, "Clear All"},
+      {0, nullptr},                {kCmEditFind, "Find..."},      {kCmEditReplace, "Replace..."},
+      {kCmEditFindNext, "Next"},
+  };
+  QMenu menu(this);
+  for (const Item& item : kItems) {
+    if (item.id == 0) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(QString::fromLatin1(item.label));
+    action->setData(item.id);
+    action->setEnabled(CommandEnabled(item.id));
+  }
+  if (QAction* chosen = menu.exec(event->globalPos())) Command(chosen->data().toInt());
+}
+
+DocumentClientFactory DefaultDocumentFactory() {
+  return [](const std::string& file, DocumentStatus& status, EditPrompter& prompter,
+            std::function<void()> captionChanged) -> std::unique_ptr<DocumentClient> {
+    return std::make_unique<plume_edWindow>(file, status, prompter, std::move(captionChanged));
+  };
+}
+
+}  // namespace foresta
