@@ -86,6 +86,9 @@ TEST_F(ExampleCommandsTest, BundledDataPassesTheInputTest) {
   for (const auto& entry : fs::recursive_directory_iterator(FORESTA_DATA_DIR)) {
     const fs::path& p = entry.path();
     if (p.extension() != ".txt" || p.filename() == "CMakeLists.txt") continue;
+    // The bundled user documents sit beside the data but are not series.
+    const std::string name = p.filename().string();
+    if (name == "example.txt" || name == "help.txt" || name == "manual.txt") continue;
     PredictionState prediction;
     int rows = -1;
     InputTestRequest request{p.string(), 10, 5};
