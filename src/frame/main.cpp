@@ -3,6 +3,8 @@
 
 #include "frame/default_document.h"
 #include "frame/plume_ed_app.h"
+#include "frame/print/document_printer.h"
+#include "frame/print_commands.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -10,7 +12,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral("2.8"));
   // The command line is not read: every start begins with an empty
   // document area and the default settings.
+  foresta::DocumentPrinter printer;
   foresta::plume_edApp window(foresta::DefaultDocumentFactory());
+  foresta::InstallPrinting(window, printer);
   window.show();
   return app.exec();
 }

@@ -174,8 +174,9 @@ void plume_edApp::CreateStatusBar() {
   statusBar_->showMessage(QStringLiteral("Ready"));
 }
 
-void plume_edApp::SetPrintHandler(PrintHandler handler) {
+void plume_edApp::SetPrintHandler(PrintHandler handler, PrintUsable usable) {
   print_ = std::move(handler);
+  printUsable_ = std::move(usable);
   UpdateActions(false);
 }
 
@@ -189,10 +190,9 @@ void plume_edApp::UpdateActions(bool refine) {
   for (auto& [id, action] : actions_) {
     if (IsEditorCommand(id)) {
       action->setEnabled(document != nullptr && (!refine || document->CommandEnabled(id)));
-    } else if (id == kCmPrint || id == kCmPrintPreview) {
-      action->setEnabled(print_ && document != nullptr);
-    } else if (id == kCmPrintSetup) {
-      action->setEnabled(static_cast<bool>(print_));
+    } else if (id == kCmPrint || id == kCmPrintPreview || id == kCmPrintSetup) {
+      action->setEnabled(print_ && document != nullptr &&
+                         (!printUsable_ || printUsable_(document)));
     } else if (id == kCmCascade || id == kCmTile || id == kCmArrangeIcons ||
                id == kCmCloseAll) {
       action->setEnabled(document != nullptr);

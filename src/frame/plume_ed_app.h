@@ -42,9 +42,11 @@ class plume_edApp : public QMainWindow {
   void Dispatch(int id);
 
   // Printing is supplied from outside; until it is, the print commands stay
-  // disabled.
+  // disabled. `usable` says whether a document can be printed now (a
+  // usable printer); the commands need an active document in any case.
   using PrintHandler = std::function<void(int id, DocumentClient* document)>;
-  void SetPrintHandler(PrintHandler handler);
+  using PrintUsable = std::function<bool(DocumentClient* document)>;
+  void SetPrintHandler(PrintHandler handler, PrintUsable usable = {});
 
   Workbench& workbench() { return workbench_; }
   GuiShell& guiShell() { return guiShell_; }
@@ -91,6 +93,7 @@ class plume_edApp : public QMainWindow {
   QAction* helpModeAction_ = nullptr;
   bool helpMode_ = false;
   PrintHandler print_;
+  PrintUsable printUsable_;
 };
 
 }  // namespace foresta

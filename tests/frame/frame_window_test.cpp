@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrinter>
 #include <QContextMenuEvent>
 #include <QTest>
 #include <QTextBrowser>
@@ -25,6 +26,8 @@
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
+#include "frame/print/document_printer.h"
+#include "frame/print_commands.h"
 #include "frame/qt_environment.h"
 
 namespace foresta {
@@ -182,6 +185,20 @@ TEST_F(FrameWindowTest, NewShowsUntitledAndNumbersDocuments) {
   EXPECT_TRUE(window_->Action(kCmEditSelectAll)->isEnabled());
   EXPECT_EQ("1:1", window_->frameStatusBar().PositionText());
   EXPECT_EQ("2", window_->frameStatusBar().SizeText());
+}
+
+TEST_F(FrameWindowTest, PrintCommandsNeedADocumentAndAPrinter) {
+  const int ids[] = {kCmPrint, kCmPrintPreview, kCmPrintSetup};
+  for (int id : ids) EXPECT_FALSE(window_->Action(id)->isEnabled()) << id;
+  DocumentPrinter printer;
+  InstallPrinting(*window_, printer);
+  for (int id : ids) EXPECT_FALSE(window_->Action(id)->isEnabled()) << id;
+  window_->Action(kCmFileNew)->trigger();
+  const bool usable = printer.Printer().isValid();
+  for (int id : ids) EXPECT_EQ(usable, window_->Action(id)->isEnabled()) << id;
+  window_->Action(kCmCloseAll)->trigger();
+  for (int id : ids) EXPECT_FALSE(window_->Action(id)->isEnabled()) << id;
+  window_->SetPrintHandler({});
 }
 
 TEST_F(FrameWindowTest, TypingReportsSizeAndCaretPosition) {
