@@ -15,6 +15,8 @@
 
 #include "frame/default_document.h"
 #include "frame/help_window.h"
+#include "frame/print/document_printer.h"
+#include "frame/print_commands.h"
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
@@ -37,7 +39,9 @@ int main(int argc, char** argv) {
     std::cerr << "usage: foresta-screenshot OUTPUT.png [COMMAND-ID...]\n";
     return 2;
   }
+  foresta::DocumentPrinter printer;
   foresta::plume_edApp window(foresta::DefaultDocumentFactory());
+  foresta::InstallPrinting(window, printer);
   window.guiShell().SetModalRunner([](QDialog& dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
       std::cerr << "box: " << box->text().toStdString() << "\n";
