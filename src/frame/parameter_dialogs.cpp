@@ -26,22 +26,22 @@ QString FromText(const std::string& text) {
 }  // namespace
 
 ParameterDialog::ParameterDialog(const DialogTexts& texts, const char* title,
-                                 std::vector<EditSpec> edits, const char* hint,
+                                 std::vector<EditEntry> edits, const char* hint,
                                  QWidget* parent)
-    : QDialog(parent), record_(texts), specs_(std::move(edits)), hint_(hint) {
+    : QDialog(parent), record_(texts), editEntries_(std::move(edits)), hint_(hint) {
   setWindowTitle(QString::fromLatin1(title));
   setModal(true);
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  for (const EditSpec& spec : specs_) {
-    const QString text = FromText(record_.*spec.field);
+  for (const EditEntry& entry : editEntries_) {
+    const QString text = FromText(record_.*entry.field);
     auto* edit = new QLineEdit;
     // A longer text set elsewhere is shown whole rather than cut short.
     edit->setMaxLength(std::max<int>(kDialogFieldLength, text.size()));
     edit->setText(text);
     edit->setMinimumWidth(260);
-    auto* label = new QLabel(QString::fromLatin1(spec.label));
+    auto* label = new QLabel(QString::fromLatin1(entry.label));
     label->setBuddy(edit);
     form->addRow(label, edit);
     edits_.push_back(edit);
@@ -50,13 +50,13 @@ ParameterDialog::ParameterDialog(const DialogTexts& texts, const char* title,
   layout->addLayout(form);
 }
 
-void ParameterDialog::AddCheckBoxes(std::vector<CheckSpec> checks) {
-  checkSpecs_ = std::move(checks);
+void ParameterDialog::AddCheckBoxes(std::vector<CheckEntry> checks) {
+  checkEntries_ = std::move(checks);
   auto* box = new QGroupBox;
   auto* grid = new QHBoxLayout(box);
-  for (const CheckSpec& spec : checkSpecs_) {
-    auto* check = new QCheckBox(QString::fromLatin1(spec.label));
-    check->setChecked(record_.*spec.field);
+  for (const CheckEntry& entry : checkEntries_) {
+    auto* check = new QCheckBox(QString::fromLatin1(entry.label));
+    check->setChecked(record_.*entry.field);
     grid->addWidget(check);
     checks_.push_back(check);
     tabOrder_.push_back(check);
@@ -113,11 +113,11 @@ void ParameterDialog::Finish() {
 }
 
 void ParameterDialog::accept() {
-  for (std::size_t i = 0; i < specs_.size(); ++i) {
-    record_.*specs_[i].field = edits_[i]->text().toLocal8Bit().toStdString();
+  for (std::size_t i = 0; i < editEntries_.size(); ++i) {
+    record_.*editEntries_[i].field = edits_[i]->text().toLocal8Bit().toStdString();
   }
-  for (std::size_t i = 0; i < checkSpecs_.size(); ++i) {
-    record_.*checkSpecs_[i].field = checks_[i]->isChecked();
+  for (std::size_t i = 0; i < checkEntries_.size(); ++i) {
+    record_.*checkEntries_[i].field = checks_[i]->isChecked();
   }
   for (std::size_t i = 0; i < modeButtons_.size(); ++i) {
     if (modeButtons_[i]->isChecked()) record_.linkMode = static_cast<InputMode>(i);

@@ -31,11 +31,11 @@ class ParameterDialog : public QDialog {
   using TextField = std::string DialogTexts::*;
   using FlagField = bool DialogTexts::*;
 
-  struct EditSpec {
+  struct EditEntry {
     const char* label;
     TextField field;
   };
-  struct CheckSpec {
+  struct CheckEntry {
     const char* label;
     FlagField field;
   };
@@ -51,11 +51,11 @@ class ParameterDialog : public QDialog {
 
  protected:
   ParameterDialog(const DialogTexts& texts, const char* title,
-                  std::vector<EditSpec> edits, const char* hint,
+                  std::vector<EditEntry> edits, const char* hint,
                   QWidget* parent);
 
   // Subclasses add their buttons between the edits and the hint line.
-  void AddCheckBoxes(std::vector<CheckSpec> checks);
+  void AddCheckBoxes(std::vector<CheckEntry> checks);
   void AddInputModeButtons(bool withBatchButton);
   // Finishes the layout: hint line, OK and Cancel, tab order.
   void Finish();
@@ -63,9 +63,9 @@ class ParameterDialog : public QDialog {
   DialogTexts record_;
 
  private:
-  std::vector<EditSpec> specs_;
+  std::vector<EditEntry> editEntries_;
   std::vector<QLineEdit*> edits_;
-  std::vector<CheckSpec> checkSpecs_;
+  std::vector<CheckEntry> checkEntries_;
   std::vector<QCheckBox*> checks_;
   std::vector<QRadioButton*> modeButtons_;
   std::vector<QWidget*> tabOrder_;
