@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "frame/command_ids.h"
+#include "workbench/prediction_commands.h"
 
 namespace foresta {
 namespace {
@@ -209,37 +210,6 @@ constexpr Hint kHints[] = {
     {kCmTile, "Arrange the document windows side by side"},
     {kCmArrangeIcons, "Line up the minimised document windows"},
     {kCmCloseAll, "Close every document window"},
-    {551, "Specify the input, trend and precision"},
-    {552, "Open the input data file"},
-    {553, "Open the results of the last prediction"},
-    {554, "Test the format of the input data file"},
-    {555, "Predict b of [a, b] and data is quantized by (b-a)/N "},
-    {556, "Predict a of [a, b] and data is quantized by (b-a)/N "},
-    {557, "Predict the canter of [a, b] and data is quantized by (b-a)/N "},
-    {558, "Predict b of [a, b] and the growth rates are quantized by (b-a)/N "},
-    {559, "Predict a of [a, b] and the growth rates are quantized by (b-a)/N "},
-    {560, "Predict the center of [a, b] and the growth rates are quantized by (b-a)/N "},
-    {561, "Predict b of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
-    {562, "Predict a of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
-    {563, "Predict center of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
-    {588, "Predict b of [a, b] and data is quantized by (b-a)/N "},
-    {589, "Predict baof [a, b] and data is quantized by (b-a)/N "},
-    {590, "Predict the canter of [a, b] and data is quantized by (b-a)/N "},
-    {591, "Predict b of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
-    {592, "Predict baof [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
-    {593, "Predict center of [a, b] and data is quantized by (b-a)/N, all possibilities considereded"},
-    {594, "Print weighted-average and max for Real/+ Linear"},
-    {595, "Print weighted-average and max for Real/--Linear"},
-    {596, "Print weighted-average and max for Real/0 Linear"},
-    {597, "Print weighted-average and max for Real/+ Exponential"},
-    {598, "Print weighted-average and max for Real/-- Exponential"},
-    {599, "Print weighted-average and max for Real/0 Exponential"},
-    {600, "Print weighted-average and max for Integer/+ Linear"},
-    {601, "Print weighted-average and max for Integer/-- Linear"},
-    {602, "Print weighted-average and max for Integer/0 Linear"},
-    {603, "Print weighted-average and max for Integer/+ Linear Enumerative"},
-    {604, "Print weighted-average and max for Integer/-- Linear Enumerative"},
-    {605, "Print weighted-average and max for Integer/0 Linear Enumerative"},
     {565, "Open batch file"},
     {566, "Save batch file"},
     {567, "Run batch file"},
@@ -268,13 +238,6 @@ constexpr Hint kHints[] = {
     {363, "Symmetry settings"},
 };
 
-// The averaged predictions share one pattern of hint per menu.
-constexpr std::string_view kAverageHintEnds[] = {
-    "Real/+ Linear",      "Real/-- Linear",      "Real/0 Linear",
-    "Real/+ Exponential", "Real/-- Exponential", "Real/0 Exponential",
-    "Integer/+ Linear",   "Integer/-- Linear",   "Integer/0 Linear",
-};
-
 }  // namespace
 
 std::span<const MenuDefinition> MainMenuBar() { return kMenuBar; }
@@ -282,14 +245,8 @@ std::span<const MenuDefinition> MainMenuBar() { return kMenuBar; }
 std::span<const int> ToolBarLayout() { return kToolBar; }
 
 std::string CommandHint(int id) {
-  if (id >= 610 && id <= 618) {
-    return "Print 3 weighted-averages for " +
-           std::string(kAverageHintEnds[id - 610]);
-  }
-  if (id >= 620 && id <= 628) {
-    return "Print 10 weighted-averages for " +
-           std::string(kAverageHintEnds[id - 620]);
-  }
+  // The Data menu and the prediction commands keep their hints beside them.
+  if (auto hint = PredictionCommandHint(id)) return *hint;
   for (const Hint& hint : kHints) {
     if (hint.id == id) return std::string(hint.text);
   }
