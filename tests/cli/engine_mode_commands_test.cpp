@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli_commands.h"
+#include "support/cli_records.h"
 #include "support/temp_dir.h"
 
 namespace foresta {
@@ -15,29 +16,11 @@ namespace {
 using testing::ReadFile;
 using testing::ScopedTempDir;
 using testing::WriteFile;
-
-std::string Do(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  std::vector<std::string> all = {"--json"};
-  all.insert(all.end(), args.begin(), args.end());
-  RunCommandLine(all, {out, err});
-  return out.str();
-}
-
-std::string Info(int code, const std::string& text) {
-  return "{\"kind\":\"information\",\"code\":" + std::to_string(code) +
-         ",\"caption\":\"Information\",\"text\":\"" + text + "\"}\n";
-}
-std::string Question(int code, const std::string& caption, const std::string& text) {
-  return "{\"kind\":\"question\",\"code\":" + std::to_string(code) + ",\"caption\":\"" +
-         caption + "\",\"text\":\"" + text + "\"}\n";
-}
-std::string Message(const std::string& caption, const std::string& text) {
-  return "{\"kind\":\"message\",\"caption\":\"" + caption + "\",\"text\":\"" + text + "\"}\n";
-}
-std::string Status(int code) {
-  return "{\"kind\":\"status\",\"code\":" + std::to_string(code) + "}\n";
-}
+using testing::Do;
+using testing::Info;
+using testing::Message;
+using testing::Question;
+using testing::Status;
 
 const std::string kOverwrite =
     Message("Warning", "This will overright the old output file,\\nWant to open anyway?");
