@@ -11,8 +11,8 @@
 
 #include "examples/sequence_generators.h"
 #include "examples/stroke_generator.h"
-#include "workbench/state/random_stream.h"
-#include "workbench/state/workbench_state.h"
+#include "state/random_stream.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

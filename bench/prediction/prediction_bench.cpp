@@ -15,9 +15,9 @@
 #include "../../tests/workbench/prediction_reference.h"
 #include "engine/engine.h"
 #include "prediction/encoders.h"
-#include "prediction/input_test.h"
+#include "prediction/input_check.h"
 #include "prediction/prediction_report.h"
-#include "workbench/state/recording_shell.h"
+#include "state/recording_shell.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "workbench/batch_run.h"
-#include "workbench/state/recording_shell.h"
-#include "workbench/state/state_fields.h"
+#include "state/recording_shell.h"
+#include "state/state_fields.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

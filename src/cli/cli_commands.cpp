@@ -9,9 +9,9 @@
 #ifdef FORESTA_HAVE_PRINT
 #include "cli/print_command.h"
 #endif
-#include "prediction/input_test.h"
-#include "workbench/state/message_texts.h"
-#include "workbench/state/state_fields.h"
+#include "prediction/input_check.h"
+#include "state/message_texts.h"
+#include "state/state_fields.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

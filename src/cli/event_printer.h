@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "workbench/state/recording_shell.h"
+#include "state/recording_shell.h"
 
 namespace foresta {
 

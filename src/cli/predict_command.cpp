@@ -6,10 +6,10 @@
 #include <ostream>
 
 #include "prediction/directory_scan.h"
-#include "prediction/input_test.h"
+#include "prediction/input_check.h"
 #include "workbench/prediction_run.h"
-#include "workbench/state/recording_shell.h"
-#include "workbench/state/state_fields.h"
+#include "state/recording_shell.h"
+#include "state/state_fields.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

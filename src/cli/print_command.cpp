@@ -11,7 +11,7 @@
 #include "editor/document_file.h"
 #include "editor/edit_prompter.h"
 #include "editor/widget/edit_client.h"
-#include "frame/print/apx_print_out.h"
+#include "print/apx_print_out.h"
 
 namespace foresta {
 namespace {

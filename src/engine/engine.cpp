@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/char_reader.h"
-#include "engine/pattern_file_test.h"
+#include "engine/pattern_file_check.h"
 #include "engine/symmetry_expansion.h"
 
 namespace foresta {

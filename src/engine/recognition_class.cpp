@@ -4,7 +4,7 @@
 #include <bit>
 
 #include "engine/char_reader.h"
-#include "engine/pattern_file_test.h"
+#include "engine/pattern_file_check.h"
 #include "engine/pattern_store.h"
 #include "engine/pattern_weight.h"
 #include "engine/report_output.h"

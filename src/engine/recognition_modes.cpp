@@ -4,10 +4,10 @@
 #include <bit>
 
 #include "engine/char_reader.h"
-#include "engine/pattern_file_test.h"
+#include "engine/pattern_file_check.h"
 #include "engine/pattern_store.h"
 #include "engine/report_output.h"
-#include "workbench/state/random_stream.h"
+#include "state/random_stream.h"
 
 namespace foresta {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <vector>
 
-#include "engine/pattern_file_test.h"
+#include "engine/pattern_file_check.h"
 #include "engine/pattern_store.h"
 #include "engine/pattern_weight.h"
 #include "engine/recognition_class.h"

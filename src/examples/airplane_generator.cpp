@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "examples/example_file.h"
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

@@ -1,7 +1,7 @@
 #include "examples/character_generator.h"
 
 #include "examples/example_file.h"
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

@@ -1,6 +1,6 @@
 #include "examples/example_limits.h"
 
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "examples/example_file.h"
 #include "examples/example_limits.h"
-#include "workbench/state/random_stream.h"
-#include "workbench/state/workbench_state.h"
+#include "state/random_stream.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

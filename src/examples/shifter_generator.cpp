@@ -6,8 +6,8 @@
 #include "examples/distribution_description.h"
 #include "examples/example_file.h"
 #include "examples/example_limits.h"
-#include "workbench/state/random_stream.h"
-#include "workbench/state/workbench_state.h"
+#include "state/random_stream.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

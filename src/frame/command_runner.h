@@ -7,7 +7,7 @@
 
 #include <QObject>
 
-#include "workbench/state/shell.h"
+#include "state/shell.h"
 
 class QDialog;
 class QLabel;

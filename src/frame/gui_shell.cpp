@@ -7,7 +7,7 @@
 #include <QMessageBox>
 
 #include "frame/parameter_dialogs.h"
-#include "workbench/state/message_texts.h"
+#include "state/message_texts.h"
 
 namespace foresta {
 namespace {

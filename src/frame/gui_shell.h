@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "workbench/state/shell.h"
+#include "state/shell.h"
 
 class QMessageBox;
 class QDialog;

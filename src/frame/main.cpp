@@ -3,7 +3,7 @@
 
 #include "frame/default_document.h"
 #include "frame/plume_ed_app.h"
-#include "frame/print/document_printer.h"
+#include "print/document_printer.h"
 #include "frame/print_commands.h"
 
 int main(int argc, char** argv) {

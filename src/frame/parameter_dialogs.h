@@ -7,8 +7,8 @@
 
 #include <QDialog>
 
-#include "workbench/state/shell.h"
-#include "workbench/state/workbench_state.h"
+#include "state/shell.h"
+#include "state/workbench_state.h"
 
 class QAbstractButton;
 class QLineEdit;

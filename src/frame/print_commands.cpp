@@ -4,7 +4,7 @@
 #include "frame/command_ids.h"
 #include "frame/document_client.h"
 #include "frame/plume_ed_app.h"
-#include "frame/print/document_printer.h"
+#include "print/document_printer.h"
 
 namespace foresta {
 namespace {

@@ -1,5 +1,5 @@
-#ifndef FORESTA_FRAME_PRINT_COMMANDS_H_
-#define FORESTA_FRAME_PRINT_COMMANDS_H_
+#ifndef FORESTA_PRINT_COMMANDS_H_
+#define FORESTA_PRINT_COMMANDS_H_
 
 namespace foresta {
 
@@ -13,4 +13,4 @@ void InstallPrinting(plume_edApp& window, DocumentPrinter& printer);
 
 }  // namespace foresta
 
-#endif  // FORESTA_FRAME_PRINT_COMMANDS_H_
+#endif  // FORESTA_PRINT_COMMANDS_H_

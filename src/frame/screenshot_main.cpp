@@ -15,7 +15,7 @@
 
 #include "frame/default_document.h"
 #include "frame/help_window.h"
-#include "frame/print/document_printer.h"
+#include "print/document_printer.h"
 #include "frame/print_commands.h"
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"

@@ -2,7 +2,7 @@
 #define FORESTA_FRAME_SHELL_PROMPTER_H_
 
 #include "editor/widget/message_box_prompter.h"
-#include "workbench/state/shell.h"
+#include "state/shell.h"
 
 namespace foresta {
 

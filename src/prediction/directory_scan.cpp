@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "prediction/input_test.h"
+#include "prediction/input_check.h"
 
 namespace foresta {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "prediction/prediction_state.h"
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 

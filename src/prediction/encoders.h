@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "prediction/input_test.h"
+#include "prediction/input_check.h"
 #include "prediction/prediction_state.h"
 
 namespace foresta {

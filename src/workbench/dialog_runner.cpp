@@ -6,7 +6,7 @@
 
 #include "examples/example_limits.h"
 #include "prediction/directory_scan.h"
-#include "workbench/state/shell.h"
+#include "state/shell.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "prediction/prediction_state.h"
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 

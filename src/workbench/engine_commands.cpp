@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/engine.h"
-#include "engine/pattern_file_test.h"
+#include "engine/pattern_file_check.h"
 #include "workbench/command_table.h"
 #include "workbench/engine_mode_commands.h"
 #include "workbench/workbench.h"

@@ -1,5 +1,5 @@
 // Handlers of the Data menu's file commands, the input test and Help.
-#include "prediction/input_test.h"
+#include "prediction/input_check.h"
 #include "workbench/command_table.h"
 #include "workbench/workbench.h"
 

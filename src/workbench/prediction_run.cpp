@@ -13,7 +13,7 @@
 #include "prediction/encoders.h"
 #include "prediction/prediction_report.h"
 #include "prediction/run_code.h"
-#include "workbench/state/message_texts.h"
+#include "state/message_texts.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

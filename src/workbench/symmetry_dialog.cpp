@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "workbench/state/shell.h"
+#include "state/shell.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

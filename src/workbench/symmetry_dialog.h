@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 

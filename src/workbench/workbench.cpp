@@ -4,7 +4,7 @@
 #include <fstream>
 #include <new>
 
-#include "workbench/state/message_texts.h"
+#include "state/message_texts.h"
 
 namespace foresta {
 

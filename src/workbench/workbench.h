@@ -8,9 +8,9 @@
 #include "engine/engine.h"
 #include "prediction/prediction_state.h"
 #include "workbench/command_table.h"
-#include "workbench/state/random_stream.h"
-#include "workbench/state/shell.h"
-#include "workbench/state/workbench_state.h"
+#include "state/random_stream.h"
+#include "state/shell.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 

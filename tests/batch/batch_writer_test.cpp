@@ -6,7 +6,7 @@
 #include "batch/batch_file.h"
 #include "batch/batch_run_code.h"
 #include "support/temp_dir.h"
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/pattern_file_test.h"
+#include "engine/pattern_file_check.h"
 #include "engine/test_files.h"
 
 namespace foresta {

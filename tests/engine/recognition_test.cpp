@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/pattern_file_test.h"
+#include "engine/pattern_file_check.h"
 #include "engine/recognition_reference.h"
 #include "engine/test_files.h"
 

@@ -6,7 +6,7 @@
 
 #include "engine/engine.h"
 #include "engine/test_files.h"
-#include "workbench/state/random_stream.h"
+#include "state/random_stream.h"
 
 namespace foresta {
 namespace {

@@ -6,8 +6,8 @@
 #include "batch/batch_file.h"
 #include "engine/engine.h"
 #include "examples/pattern_file.h"
-#include "prediction/input_test.h"
-#include "workbench/state/recording_shell.h"
+#include "prediction/input_check.h"
+#include "state/recording_shell.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

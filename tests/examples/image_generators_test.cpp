@@ -5,8 +5,8 @@
 #include "examples/example_file.h"
 #include "examples/pattern_file.h"
 #include "examples/stroke_generator.h"
-#include "workbench/state/random_stream.h"
-#include "workbench/state/workbench_state.h"
+#include "state/random_stream.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

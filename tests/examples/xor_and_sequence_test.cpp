@@ -4,8 +4,8 @@
 #include "examples/pattern_file.h"
 #include "examples/sequence_generators.h"
 #include "examples/xor_generator.h"
-#include "workbench/state/random_stream.h"
-#include "workbench/state/workbench_state.h"
+#include "state/random_stream.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

@@ -13,7 +13,7 @@
 #include <QWidget>
 
 #include "frame/qt_environment.h"
-#include "workbench/state/recording_shell.h"
+#include "state/recording_shell.h"
 
 namespace foresta {
 namespace {

@@ -26,7 +26,7 @@
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
-#include "frame/print/document_printer.h"
+#include "print/document_printer.h"
 #include "frame/print_commands.h"
 #include "frame/qt_environment.h"
 

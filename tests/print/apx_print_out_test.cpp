@@ -2,7 +2,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "frame/print/apx_print_out.h"
+#include "print/apx_print_out.h"
 #include "print_fixture.h"
 
 namespace foresta {

@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <QTest>
 
-#include "frame/print/document_printer.h"
-#include "frame/print/preview_window.h"
+#include "print/document_printer.h"
+#include "print/preview_window.h"
 #include "print_fixture.h"
 
 namespace foresta {

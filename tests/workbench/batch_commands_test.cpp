@@ -4,7 +4,7 @@
 #include <string>
 
 #include "support/temp_dir.h"
-#include "workbench/state/recording_shell.h"
+#include "state/recording_shell.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

@@ -8,7 +8,7 @@
 
 #include "support/temp_dir.h"
 #include "workbench/prediction_run.h"
-#include "workbench/state/recording_shell.h"
+#include "state/recording_shell.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

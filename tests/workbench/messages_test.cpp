@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "workbench/state/message_texts.h"
-#include "workbench/state/state_fields.h"
-#include "workbench/state/workbench_state.h"
+#include "state/message_texts.h"
+#include "state/state_fields.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 namespace {

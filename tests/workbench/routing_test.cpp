@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
-#include "workbench/state/recording_shell.h"
+#include "state/recording_shell.h"
 #include "workbench/workbench.h"
 
 namespace foresta {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <utility>
 
-#include "workbench/state/recording_shell.h"
-#include "workbench/state/workbench_state.h"
+#include "state/recording_shell.h"
+#include "state/workbench_state.h"
 
 namespace foresta::testing {
 

@@ -1,8 +1,8 @@
-#include "workbench/state/recording_shell.h"
+#include "state/recording_shell.h"
 
 #include <utility>
 
-#include "workbench/state/message_texts.h"
+#include "state/message_texts.h"
 
 namespace foresta {
 

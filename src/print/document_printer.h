@@ -1,5 +1,5 @@
-#ifndef FORESTA_FRAME_PRINT_DOCUMENT_PRINTER_H_
-#define FORESTA_FRAME_PRINT_DOCUMENT_PRINTER_H_
+#ifndef FORESTA_PRINT_DOCUMENT_PRINTER_H_
+#define FORESTA_PRINT_DOCUMENT_PRINTER_H_
 
 #include <functional>
 #include <memory>
@@ -52,4 +52,4 @@ class DocumentPrinter {
 
 }  // namespace foresta
 
-#endif  // FORESTA_FRAME_PRINT_DOCUMENT_PRINTER_H_
+#endif  // FORESTA_PRINT_DOCUMENT_PRINTER_H_

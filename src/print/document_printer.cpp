@@ -1,4 +1,4 @@
-#include "frame/print/document_printer.h"
+#include "print/document_printer.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -7,8 +7,8 @@
 #include <QPrinter>
 
 #include "editor/widget/edit_client.h"
-#include "frame/print/apx_print_out.h"
-#include "frame/print/preview_window.h"
+#include "print/apx_print_out.h"
+#include "print/preview_window.h"
 
 namespace foresta {
 namespace {

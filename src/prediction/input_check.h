@@ -1,5 +1,5 @@
-#ifndef FORESTA_PREDICTION_INPUT_TEST_H_
-#define FORESTA_PREDICTION_INPUT_TEST_H_
+#ifndef FORESTA_PREDICTION_INPUT_CHECK_H_
+#define FORESTA_PREDICTION_INPUT_CHECK_H_
 
 #include <string>
 
@@ -40,4 +40,4 @@ int TestInputFile(const InputTestRequest& request, PredictionState& state,
 
 }  // namespace foresta
 
-#endif  // FORESTA_PREDICTION_INPUT_TEST_H_
+#endif  // FORESTA_PREDICTION_INPUT_CHECK_H_

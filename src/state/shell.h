@@ -1,5 +1,5 @@
-#ifndef FORESTA_WORKBENCH_STATE_SHELL_H_
-#define FORESTA_WORKBENCH_STATE_SHELL_H_
+#ifndef FORESTA_STATE_SHELL_H_
+#define FORESTA_STATE_SHELL_H_
 
 #include <string>
 
@@ -68,4 +68,4 @@ class Shell {
 
 }  // namespace foresta
 
-#endif  // FORESTA_WORKBENCH_STATE_SHELL_H_
+#endif  // FORESTA_STATE_SHELL_H_

@@ -1,5 +1,5 @@
-#ifndef FORESTA_ENGINE_PATTERN_FILE_TEST_H_
-#define FORESTA_ENGINE_PATTERN_FILE_TEST_H_
+#ifndef FORESTA_ENGINE_PATTERN_FILE_CHECK_H_
+#define FORESTA_ENGINE_PATTERN_FILE_CHECK_H_
 
 #include <cstdint>
 #include <string>
@@ -46,4 +46,4 @@ int TestDistributionFile(const std::string& name, DistributionTable* table = nul
 
 }  // namespace foresta
 
-#endif  // FORESTA_ENGINE_PATTERN_FILE_TEST_H_
+#endif  // FORESTA_ENGINE_PATTERN_FILE_CHECK_H_

@@ -1,4 +1,4 @@
-#include "prediction/input_test.h"
+#include "prediction/input_check.h"
 
 #include <gtest/gtest.h>
 

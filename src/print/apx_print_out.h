@@ -1,5 +1,5 @@
-#ifndef FORESTA_FRAME_PRINT_APX_PRINT_OUT_H_
-#define FORESTA_FRAME_PRINT_APX_PRINT_OUT_H_
+#ifndef FORESTA_PRINT_APX_PRINT_OUT_H_
+#define FORESTA_PRINT_APX_PRINT_OUT_H_
 
 #include <QFont>
 #include <QRect>
@@ -78,4 +78,4 @@ class APXPrintOut {
 
 }  // namespace foresta
 
-#endif  // FORESTA_FRAME_PRINT_APX_PRINT_OUT_H_
+#endif  // FORESTA_PRINT_APX_PRINT_OUT_H_

@@ -1,5 +1,5 @@
-#ifndef FORESTA_FRAME_PRINT_PREVIEW_WINDOW_H_
-#define FORESTA_FRAME_PRINT_PREVIEW_WINDOW_H_
+#ifndef FORESTA_PRINT_PREVIEW_WINDOW_H_
+#define FORESTA_PRINT_PREVIEW_WINDOW_H_
 
 #include <QDialog>
 #include <QRect>
@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "frame/print/apx_print_out.h"
+#include "print/apx_print_out.h"
 
 class QAction;
 class QLabel;
@@ -86,4 +86,4 @@ class PreviewWindow : public QDialog {
 
 }  // namespace foresta
 
-#endif  // FORESTA_FRAME_PRINT_PREVIEW_WINDOW_H_
+#endif  // FORESTA_PRINT_PREVIEW_WINDOW_H_

@@ -1,11 +1,11 @@
-#ifndef FORESTA_WORKBENCH_STATE_MESSAGE_TEXTS_H_
-#define FORESTA_WORKBENCH_STATE_MESSAGE_TEXTS_H_
+#ifndef FORESTA_STATE_MESSAGE_TEXTS_H_
+#define FORESTA_STATE_MESSAGE_TEXTS_H_
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 
@@ -34,4 +34,4 @@ std::string SegmentCounterSummary(const DialogTexts& texts);
 
 }  // namespace foresta
 
-#endif  // FORESTA_WORKBENCH_STATE_MESSAGE_TEXTS_H_
+#endif  // FORESTA_STATE_MESSAGE_TEXTS_H_

@@ -1,4 +1,4 @@
-#include "engine/pattern_file_test.h"
+#include "engine/pattern_file_check.h"
 
 #include <limits>
 

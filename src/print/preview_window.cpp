@@ -1,4 +1,4 @@
-#include "frame/print/preview_window.h"
+#include "print/preview_window.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,4 +1,4 @@
-#include "workbench/state/message_texts.h"
+#include "state/message_texts.h"
 
 #include <algorithm>
 #include <array>

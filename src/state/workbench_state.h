@@ -1,5 +1,5 @@
-#ifndef FORESTA_WORKBENCH_STATE_WORKBENCH_STATE_H_
-#define FORESTA_WORKBENCH_STATE_WORKBENCH_STATE_H_
+#ifndef FORESTA_STATE_WORKBENCH_STATE_H_
+#define FORESTA_STATE_WORKBENCH_STATE_H_
 
 #include <string>
 #include <vector>
@@ -105,4 +105,4 @@ int ParseDialogInteger(const std::string& text);
 
 }  // namespace foresta
 
-#endif  // FORESTA_WORKBENCH_STATE_WORKBENCH_STATE_H_
+#endif  // FORESTA_STATE_WORKBENCH_STATE_H_

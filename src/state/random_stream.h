@@ -1,5 +1,5 @@
-#ifndef FORESTA_WORKBENCH_STATE_RANDOM_STREAM_H_
-#define FORESTA_WORKBENCH_STATE_RANDOM_STREAM_H_
+#ifndef FORESTA_STATE_RANDOM_STREAM_H_
+#define FORESTA_STATE_RANDOM_STREAM_H_
 
 #include <cstdint>
 
@@ -25,4 +25,4 @@ class RandomStream {
 
 }  // namespace foresta
 
-#endif  // FORESTA_WORKBENCH_STATE_RANDOM_STREAM_H_
+#endif  // FORESTA_STATE_RANDOM_STREAM_H_

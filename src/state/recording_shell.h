@@ -1,10 +1,10 @@
-#ifndef FORESTA_WORKBENCH_STATE_RECORDING_SHELL_H_
-#define FORESTA_WORKBENCH_STATE_RECORDING_SHELL_H_
+#ifndef FORESTA_STATE_RECORDING_SHELL_H_
+#define FORESTA_STATE_RECORDING_SHELL_H_
 
 #include <string>
 #include <vector>
 
-#include "workbench/state/shell.h"
+#include "state/shell.h"
 
 namespace foresta {
 
@@ -51,4 +51,4 @@ class RecordingShell : public Shell {
 
 }  // namespace foresta
 
-#endif  // FORESTA_WORKBENCH_STATE_RECORDING_SHELL_H_
+#endif  // FORESTA_STATE_RECORDING_SHELL_H_

@@ -1,4 +1,4 @@
-#include "workbench/state/state_fields.h"
+#include "state/state_fields.h"
 
 #include <charconv>
 #include <functional>

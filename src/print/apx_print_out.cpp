@@ -1,4 +1,4 @@
-#include "frame/print/apx_print_out.h"
+#include "print/apx_print_out.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

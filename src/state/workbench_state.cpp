@@ -1,4 +1,4 @@
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 #include <climits>
 #include <cstdint>

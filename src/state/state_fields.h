@@ -1,9 +1,9 @@
-#ifndef FORESTA_WORKBENCH_STATE_STATE_FIELDS_H_
-#define FORESTA_WORKBENCH_STATE_STATE_FIELDS_H_
+#ifndef FORESTA_STATE_STATE_FIELDS_H_
+#define FORESTA_STATE_STATE_FIELDS_H_
 
 #include <string>
 
-#include "workbench/state/workbench_state.h"
+#include "state/workbench_state.h"
 
 namespace foresta {
 
@@ -21,4 +21,4 @@ std::string SetDialogText(WorkbenchState& state, const std::string& name,
 
 }  // namespace foresta
 
-#endif  // FORESTA_WORKBENCH_STATE_STATE_FIELDS_H_
+#endif  // FORESTA_STATE_STATE_FIELDS_H_
