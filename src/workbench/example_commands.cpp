@@ -397,8 +397,7 @@ void MarkovChain(Workbench& wb) {
   WorkbenchState& s = wb.state();
   Report(wb, WriteMarkovTraining(s, wb.random()), kAskTraining, kNoOpening);
   Report(wb, WriteMarkovDistribution(s), kAskDynamicDistribution, kNoOpening);
-  Report(wb, WriteMarkovRecognition(s, wb.random()), kAskRecognition,
-         kNoOpening);
+  Report(wb, WriteMarkovRecognition(s), kAskRecognition, kNoOpening);
   ClearSymmetry(s);
   Preset(wb, kNoSymmetryPreset);
   wb.Open(kOpenRecognition);
