@@ -5,6 +5,7 @@
 #include "batch/batch_file.h"
 #include "batch/batch_reader.h"
 #include "batch/batch_run_code.h"
+#include "state/readable_file.h"
 
 namespace foresta {
 namespace {
@@ -20,11 +21,6 @@ bool CanWriteOutput(const std::string& name, const std::string& batchFile) {
   return static_cast<bool>(out);
 }
 
-bool CanRead(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return static_cast<bool>(in);
-}
-
 }  // namespace
 
 std::string BatchPathName(const std::string& word) {
@@ -36,6 +32,9 @@ std::string BatchPathName(const std::string& word) {
 }
 
 int TestBatchFile(const std::string& batchFile, const std::string& echoFile) {
+  // A directory or a FIFO is no batch file; opening it would read nothing
+  // (or wait for a writer) instead of failing.
+  if (!IsReadableRegularFile(batchFile)) return kBatchCannotOpen;
   BatchReader reader;
   if (!reader.Open(batchFile, echoFile)) return kBatchCannotOpen;
   if (!reader.SkipPast('*')) return kBatchNoComment;
@@ -71,7 +70,9 @@ int TestBatchFile(const std::string& batchFile, const std::string& echoFile) {
     std::string input;
     const bool haveInput = reader.ReadWord(input);
     reader.Echo(input + "\n");
-    if (!haveInput || !CanRead(BatchPathName(input))) return kBatchBadInputFile;
+    if (!haveInput || !IsReadableRegularFile(BatchPathName(input))) {
+      return kBatchBadInputFile;
+    }
     return kBatchOk;
   }
   const int first = reader.ReadFirstNonBlank();

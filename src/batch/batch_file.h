@@ -14,7 +14,7 @@ inline constexpr const char* kBatchEchoFile = "error.tmp";
 // Results of TestBatchFile; the message shown is 160 + code.
 enum BatchTestCode : int {
   kBatchOk = 0,
-  kBatchCannotOpen = 1,
+  kBatchCannotOpen = 1,  // also: not a readable regular file
   kBatchNoComment = 2,
   kBatchCommentNotClosed = 3,
   kBatchBadOutputFile = 4,
@@ -33,9 +33,10 @@ inline constexpr int kBatchMaxTrend = 1000;
 
 // Checks `batchFile` before a run: comment section, output name (the file is
 // created or emptied to prove it can be written), precision, trend, run
-// code, number of files and either the one input file (opened for reading)
-// or enough non-blank lines for the names. Echoes what it read into
-// `echoFile`. Settings are not touched. Returns a BatchTestCode.
+// code, number of files and either the one input file (a regular file that
+// can be opened for reading) or enough non-blank lines for the names.
+// Echoes what it read into `echoFile`. Settings are not touched. Returns a
+// BatchTestCode.
 int TestBatchFile(const std::string& batchFile,
                   const std::string& echoFile = kBatchEchoFile);
 
@@ -44,9 +45,9 @@ inline constexpr int kBatchLoadFailed = -1;
 
 // REQUIRES: TestBatchFile(state.batchFile) returned kBatchOk.
 // Stores the batch file's output name, precision, trend and input (one file
-// in File mode, or the names that can be opened in Directory mode) into
-// `state` and the Link dialog's texts; echoes into `echoFile`. Returns the
-// batch run code, or kBatchLoadFailed with `state` untouched.
+// in File mode, or the names that are readable regular files in Directory
+// mode) into `state` and the Link dialog's texts; echoes into `echoFile`.
+// Returns the batch run code, or kBatchLoadFailed with `state` untouched.
 int LoadBatchFile(WorkbenchState& state,
                   const std::string& echoFile = kBatchEchoFile);
 

@@ -1,8 +1,8 @@
-#include <fstream>
 #include <vector>
 
 #include "batch/batch_file.h"
 #include "batch/batch_reader.h"
+#include "state/readable_file.h"
 
 namespace foresta {
 
@@ -35,8 +35,9 @@ int LoadBatchFile(WorkbenchState& state, const std::string& echoFile) {
     std::string word;
     for (int i = 0; i < files && reader.ReadWord(word); ++i) {
       std::string name = BatchPathName(word);
-      // Files that cannot be opened are left out of the run silently.
-      if (std::ifstream(name, std::ios::binary)) list.push_back(name);
+      // Files that cannot be opened are left out of the run silently, and
+      // so are directories and FIFOs, which are no input files.
+      if (IsReadableRegularFile(name)) list.push_back(name);
     }
     reader.Echo(static_cast<int>(list.size()));
     reader.Echo("   files");

@@ -4,12 +4,19 @@
 
 #include "engine/char_reader.h"
 #include "engine/distribution_table.h"
+#include "state/readable_file.h"
 
 namespace foresta {
 
 namespace {
 
 bool IsBit(int c) { return c == '0' || c == '1'; }
+
+// Only a readable regular file is tested: a directory opens but reads as
+// empty, which would pass for a missing comment section.
+bool OpenForTest(CharReader& in, const std::string& name) {
+  return IsReadableRegularFile(name) && in.Open(name);
+}
 
 // Vectors of '0'/'1' after the header: 6 when there is none, 7 at the first
 // other character, 8 when the count is not a multiple of n.
@@ -37,7 +44,7 @@ uint32_t AsUnsignedCell(int64_t v) {
 
 int TestTrainingFile(const std::string& name, uint32_t* neuronCount) {
   CharReader in;
-  if (!in.Open(name)) return kFileCannotOpen;
+  if (!OpenForTest(in, name)) return kFileCannotOpen;
   if (int r = SkipCommentSection(in); r != 0) return r;
   int64_t n = 0;
   const bool parsed = ReadDecimal(in, &n);
@@ -52,7 +59,7 @@ int TestTrainingFile(const std::string& name, uint32_t* neuronCount) {
 
 int TestRetrainingFile(const std::string& name, uint32_t neuronCount) {
   CharReader in;
-  if (!in.Open(name)) return kFileCannotOpen;
+  if (!OpenForTest(in, name)) return kFileCannotOpen;
   if (int r = SkipCommentSection(in); r != 0) return r;
   int64_t n = 0;
   if (!ReadDecimal(in, &n)) return kFileNeuronsOutOfRange;
@@ -64,7 +71,7 @@ int TestRetrainingFile(const std::string& name, uint32_t neuronCount) {
 
 int TestRecognitionFile(const std::string& name, uint32_t neuronCount) {
   CharReader in;
-  if (!in.Open(name)) return kFileCannotOpen;
+  if (!OpenForTest(in, name)) return kFileCannotOpen;
   if (int r = SkipCommentSection(in); r != 0) return r;
   if (neuronCount == 0) return kFileTrainingNotTested;
   if (neuronCount < 2 || neuronCount > kMaxNeurons) return kFileNeuronsOutOfRange;
@@ -94,7 +101,7 @@ int TestRecognitionFile(const std::string& name, uint32_t neuronCount) {
 
 int TestDistributionFile(const std::string& name, DistributionTable* table) {
   CharReader in;
-  if (!in.Open(name)) return kFileCannotOpen;
+  if (!OpenForTest(in, name)) return kFileCannotOpen;
   if (int r = SkipCommentSection(in); r != 0) return r;
   int64_t m = 0;
   int64_t p = 0;

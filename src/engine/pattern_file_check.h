@@ -11,7 +11,7 @@ class DistributionTable;
 // Results of the four pattern-file tests. Code 5 and code 8 mean different
 // things in different files, hence the several names.
 constexpr int kFileOk = 0;
-constexpr int kFileCannotOpen = 1;
+constexpr int kFileCannotOpen = 1;  // also: not a readable regular file
 constexpr int kFileMissingComment = 2;
 constexpr int kFileCommentNotClosed = 3;
 constexpr int kFileNeuronsOutOfRange = 4;

@@ -74,12 +74,14 @@ int Generate(WorkbenchState& s, RandomStream& random, Role role) {
   ExampleFile out(file);
   if (!out.is_open()) return kExampleCannotCreate;
   const int length = kClassNeurons + s.counterBits;
+  // Every vector is laid out with the class neurons on a line of their own
+  // and the pixels in lines of 40, whichever of the three files it is in.
+  s.line2Start = kClassNeurons;
+  s.breakerStep = kClassNeurons;
   int count = s.trainingVectorCount;
   int shrinkEvery = 0;
   switch (role) {
     case Role::kTraining:
-      s.line2Start = kClassNeurons;
-      s.breakerStep = kClassNeurons;
       out.Write(" * \n 1-D Segment Counter, Training Data File \n  ");
       shrinkEvery = count / 10;
       break;

@@ -12,10 +12,13 @@ class RandomStream;
 // returns kExampleWritten, kExampleCannotCreate or
 // kExampleSettingsOutOfRange (nothing written).
 
-// trainingVectorCount vectors into trainingFile. Sets line2Start and
-// breakerStep to 40 first, which lay out the lines of every vector.
+// Each generator that creates its file first sets line2Start and breakerStep
+// to 40, which lay out the lines of every vector: the class neurons, then
+// the pixels 40 to a line.
+
+// trainingVectorCount vectors into trainingFile.
 int WriteCounterTraining(WorkbenchState& state, RandomStream& random);
-// retrainingVectorCount vectors into retrainingFile; same layout.
+// retrainingVectorCount vectors into retrainingFile.
 int WriteCounterRetraining(WorkbenchState& state, RandomStream& random);
 // recognitionPatternCount vectors into recognitionFile, class neurons "x",
 // no count.

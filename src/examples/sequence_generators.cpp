@@ -197,13 +197,17 @@ int WriteMarkovDistribution(const WorkbenchState& state) {
   return out.Close() ? kExampleWritten : kExampleCannotCreate;
 }
 
-int WriteMarkovRecognition(const WorkbenchState& state, RandomStream& random) {
+int WriteMarkovRecognition(const WorkbenchState& state) {
   ExampleFile out(state.recognitionFile);
   if (!out.is_open()) return kExampleCannotCreate;
   out.Write(" * \n Markov Chain, Recognition Data File \n"
             " Four known states of a fresh run of the chain; the fifth (x)"
             "\n is to be predicted. \n*\n\n");
-  WriteOpenWindows(out, MarkovStates(random, kMarkovRecognitionStates),
+  // A private stream from the start state: the same vectors every time, and
+  // the session's shared stream, on which every later example depends,
+  // stays where the training file left it.
+  RandomStream fresh;
+  WriteOpenWindows(out, MarkovStates(fresh, kMarkovRecognitionStates),
                    kMarkovWindow, kRecognitionVectors);
   return out.Close() ? kExampleWritten : kExampleCannotCreate;
 }

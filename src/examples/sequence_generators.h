@@ -38,7 +38,10 @@ std::vector<std::array<int, 5>> MarkovStates(RandomStream& random, int count);
 // breakerStep to 35 and the four symmetry numbers to -1.
 int WriteMarkovTraining(WorkbenchState& state, RandomStream& random);
 int WriteMarkovDistribution(const WorkbenchState& state);
-int WriteMarkovRecognition(const WorkbenchState& state, RandomStream& random);
+// Five windows of a fresh run of the chain (its own stream, started as the
+// shared one starts), the newest state unknown. Fixed content: it draws
+// nothing from the shared stream.
+int WriteMarkovRecognition(const WorkbenchState& state);
 
 }  // namespace foresta
 

@@ -14,6 +14,16 @@ static_assert(std::char_traits<char>::length(kLead) == kXorLeadNeurons);
 
 bool Supported(int inputs) { return inputs == 2 || inputs == 3; }
 
+// The order in which the patterns are written, as combinations of the
+// inputs (first input most significant). Two bits go 00, 10, 11, 01, so
+// that neighbouring patterns differ in one input; three bits count up.
+std::vector<int> CombinationOrder(int inputs) {
+  if (inputs == 2) return {0b00, 0b10, 0b11, 0b01};
+  std::vector<int> order;
+  for (int c = 0; c < (1 << inputs); ++c) order.push_back(c);
+  return order;
+}
+
 // The pairs of one pattern: the inputs of `combination` (first input most
 // significant), then their parity.
 std::vector<bool> PatternBits(int inputs, int combination) {
@@ -61,7 +71,7 @@ int WriteXorTraining(const WorkbenchState& state, int inputs) {
   out.Put(' ');
   out.WriteInt(XorNeuronCount(inputs));
   out.Write(" \n");
-  for (int c = 0; c < (1 << inputs); ++c) {
+  for (int c : CombinationOrder(inputs)) {
     out.Put(' ');
     out.Write(kLead);
     out.Put(' ');
@@ -79,8 +89,8 @@ int WriteXorRetraining(const WorkbenchState& state, int inputs) {
             std::to_string(inputs) + "  * \n\n ");
   out.WriteInt(XorNeuronCount(inputs));
   out.Write(" \n ");
+  // The file ends with the last zero, no line end after it.
   out.Write(std::string(static_cast<std::size_t>(XorNeuronCount(inputs)), '0'));
-  out.Put('\n');
   return out.Close() ? kExampleWritten : kExampleCannotCreate;
 }
 
@@ -90,7 +100,7 @@ int WriteXorRecognition(const WorkbenchState& state, int inputs) {
   if (!out.is_open()) return kExampleCannotCreate;
   out.Write(Comment(inputs, "recognition data: complete the pair xx"));
   for (int round = 0; round < 2; ++round) {
-    for (int c = 0; c < (1 << inputs); ++c) {
+    for (int c : CombinationOrder(inputs)) {
       const std::vector<bool> bits = PatternBits(inputs, c);
       for (int unknown = inputs; unknown >= 0; --unknown) {
         out.Put(' ');

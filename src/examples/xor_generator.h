@@ -15,13 +15,16 @@ inline constexpr int kXorLeadNeurons = 14;
 // Neurons in one XOR vector.
 int XorNeuronCount(int inputs);
 
-// Every input combination with its parity, into trainingFile.
+// Every input combination with its parity, into trainingFile: for two
+// inputs the patterns (a, b, a xor b) 000, 101, 110, 011 in this order,
+// for three inputs the combinations counted up from 000.
 int WriteXorTraining(const WorkbenchState& state, int inputs);
-// One all-zero vector into retrainingFile: XOR needs no retraining.
+// One all-zero vector into retrainingFile, the file ending with its last
+// "0": XOR needs no retraining.
 int WriteXorRetraining(const WorkbenchState& state, int inputs);
-// For each pattern, one copy per bit with that bit's pair unknown (the
-// result first, then the inputs from last to first); the whole group
-// twice. Into recognitionFile.
+// For each pattern in the training order, one copy per bit with that bit's
+// pair unknown (the result first, then the inputs from last to first); the
+// whole group twice. Into recognitionFile.
 int WriteXorRecognition(const WorkbenchState& state, int inputs);
 
 }  // namespace foresta

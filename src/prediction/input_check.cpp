@@ -6,6 +6,7 @@
 
 #include "prediction/byte_source.h"
 #include "prediction/input_reader.h"
+#include "state/readable_file.h"
 
 namespace foresta {
 namespace {
@@ -55,6 +56,9 @@ constexpr int kTransitions[5][5] = {
 // First pass: copies what it reads to the echo file and checks the
 // characters. Returns 0 when the second pass should run.
 int ScanCharacters(const InputTestRequest& request, PredictionState& state) {
+  // A directory or a FIFO is no input file; opening it would read nothing
+  // (or wait for a writer) instead of failing.
+  if (!IsReadableRegularFile(request.inputFile)) return kInputCannotOpen;
   InputReader reader;
   if (!reader.Open(request.inputFile)) return kInputCannotOpen;
   OutputFile echo(std::fopen(request.echoFile.c_str(), "wb"));
@@ -96,6 +100,7 @@ int ScanCharacters(const InputTestRequest& request, PredictionState& state) {
 // Second pass: counts the numbers and the rows they make.
 int CountRows(const InputTestRequest& request, PredictionState& state,
               int& rowCount) {
+  if (!IsReadableRegularFile(request.inputFile)) return kInputCannotOpen;
   InputReader reader;
   if (!reader.Open(request.inputFile)) return kInputCannotOpen;
   if (int code = reader.SkipComment(); code != 0) return code;

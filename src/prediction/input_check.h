@@ -10,7 +10,7 @@ namespace foresta {
 // Result codes of TestInputFile; the status shown is 150 + code.
 enum InputTestCode : int {
   kInputOk = 0,
-  kInputCannotOpen = 1,
+  kInputCannotOpen = 1,  // also: not a readable regular file
   kInputNoComment = 2,
   kInputCommentNotClosed = 3,
   kInputNeuronsOutOfRange = 4,

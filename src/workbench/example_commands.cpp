@@ -379,8 +379,7 @@ void MarkovChain(Workbench& wb) {
   WorkbenchState& s = wb.state();
   Report(wb, WriteMarkovTraining(s, wb.random()), kAskCannotWriteTraining, kNoOpening);
   Report(wb, WriteMarkovDistribution(s), kAskCannotWriteSequenceDistribution, kNoOpening);
-  Report(wb, WriteMarkovRecognition(s, wb.random()), kAskCannotWriteRecognition,
-         kNoOpening);
+  Report(wb, WriteMarkovRecognition(s), kAskCannotWriteRecognition, kNoOpening);
   ClearSymmetry(s);
   Preset(wb, kNoSymmetryPreset);
   wb.Open(kDocRecognition);

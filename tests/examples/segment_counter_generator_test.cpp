@@ -69,6 +69,8 @@ TEST_F(CounterTest, ManySegmentsStopAtClass39) {
 
 TEST_F(CounterTest, RecognitionHidesTheClass) {
   ASSERT_EQ(WriteCounterRecognition(state_, random_), kExampleWritten);
+  EXPECT_EQ(state_.line2Start, 40);
+  EXPECT_EQ(state_.breakerStep, 40);
   auto file = ReadPatternFile(state_.recognitionFile, 0);
   auto vectors = file.Vectors(160);
   ASSERT_EQ(vectors.size(), 50u);

@@ -137,7 +137,9 @@ TEST_F(ExampleFilesTest, MarkovFilesHaveTheirShapes) {
   EXPECT_EQ(usd.header, (std::vector<long long>{35, 3675}));
   EXPECT_EQ(usd.characters.size(), 35u * 3675u);
 
-  ASSERT_EQ(WriteMarkovRecognition(state_, random_), kExampleWritten);
+  const std::uint32_t before = random_.state();
+  ASSERT_EQ(WriteMarkovRecognition(state_), kExampleWritten);
+  EXPECT_EQ(random_.state(), before);
   auto rec = ReadPatternFile(state_.recognitionFile, 0);
   auto vectors = rec.Vectors(175);
   ASSERT_EQ(vectors.size(), 5u);
