@@ -22,13 +22,13 @@ std::vector<QRect> LayoutPages(QSize area, QSize page, int count) {
     return rects;
   }
   const int share = area.width() / count;
-  const long long room_w = static_cast<long long>(share) * 95 / 100;
-  const long long room_h = static_cast<long long>(area.height()) * 95 / 100;
-  long long w = room_w;
-  long long h = room_w * page.height() / page.width();
-  if (h > room_h) {  // the height limits the page
-    h = room_h;
-    w = room_h * page.width() / page.height();
+  const long long roomW = static_cast<long long>(share) * 95 / 100;
+  const long long roomH = static_cast<long long>(area.height()) * 95 / 100;
+  long long w = roomW;
+  long long h = roomW * page.height() / page.width();
+  if (h > roomH) {  // the height limits the page
+    h = roomH;
+    w = roomH * page.width() / page.height();
   }
   w = std::max(1LL, w);
   h = std::max(1LL, h);
@@ -40,9 +40,9 @@ std::vector<QRect> LayoutPages(QSize area, QSize page, int count) {
   return rects;
 }
 
-QString PreviewPageText(int from_page, int to_page, bool two_pages) {
-  if (two_pages && from_page != to_page) return QString::asprintf("Page %d - %d", from_page, to_page);
-  return QString::asprintf("Page %d", from_page);
+QString PreviewPageText(int fromPage, int toPage, bool twoPages) {
+  if (twoPages && fromPage != toPage) return QString::asprintf("Page %d - %d", fromPage, toPage);
+  return QString::asprintf("Page %d", fromPage);
 }
 
 // One preview page: a sheet showing one page of the printout, or a blank
@@ -120,7 +120,7 @@ PreviewWindow::PreviewWindow(QWidget* parent, QPagedPaintDevice& printer, TEditC
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
 
-  tool_bar_ = new QToolBar(this);
+  toolBar_ = new QToolBar(this);
   AddButton(kCmPreviewPrevious, QStringLiteral("Previous"), QStringLiteral("Previous page"));
   AddButton(kCmPreviewNext, QStringLiteral("Next"), QStringLiteral("Next page"));
   AddGap(6);
@@ -134,16 +134,16 @@ PreviewWindow::PreviewWindow(QWidget* parent, QPagedPaintDevice& printer, TEditC
   }
   one->setChecked(true);
   AddGap(12);
-  page_text_ = new QLabel(tool_bar_);
-  page_text_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  page_text_->setFixedWidth(page_text_->fontMetrics().averageCharWidth() * 10 + 2 * page_text_->frameWidth() + 4);
-  page_text_->setObjectName(QStringLiteral("pageText"));
-  tool_bar_->addWidget(page_text_);
+  pageText_ = new QLabel(toolBar_);
+  pageText_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  pageText_->setFixedWidth(pageText_->fontMetrics().averageCharWidth() * 10 + 2 * pageText_->frameWidth() + 4);
+  pageText_->setObjectName(QStringLiteral("pageText"));
+  toolBar_->addWidget(pageText_);
   AddGap(20);
   AddButton(kCmPreviewPrint, QStringLiteral("Print"), QStringLiteral("Print the document"));
   AddGap(20);
   AddButton(kCmPreviewDone, QStringLiteral("Done"), QStringLiteral("Close the preview"));
-  layout->addWidget(tool_bar_);
+  layout->addWidget(toolBar_);
 
   area_ = new PreviewArea(this, printout_);
   layout->addWidget(area_, 1);
@@ -163,13 +163,13 @@ PreviewWindow::PreviewWindow(QWidget* parent, QPagedPaintDevice& printer, TEditC
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::AddGap(int width) {
-  auto* gap = new QWidget(tool_bar_);
+  auto* gap = new QWidget(toolBar_);
   gap->setFixedWidth(width);
-  tool_bar_->addWidget(gap);
+  toolBar_->addWidget(gap);
 }
 
 QAction* PreviewWindow::AddButton(int id, const QString& text, const QString& tip) {
-  QAction* action = tool_bar_->addAction(text);
+  QAction* action = toolBar_->addAction(text);
   action->setToolTip(tip);
   action->setStatusTip(tip);
   actions_[id] = action;
@@ -195,7 +195,7 @@ std::vector<QRect> PreviewWindow::PageRects() const {
   return rects;
 }
 
-QString PreviewWindow::PageText() const { return page_text_->text(); }
+QString PreviewWindow::PageText() const { return pageText_->text(); }
 
 void PreviewWindow::ShowPages() {
   auto& pages = area_->Pages();
@@ -210,7 +210,7 @@ void PreviewWindow::UpdateGadgets() {
   actions_[kCmPreviewTwoPages]->setEnabled(page.height() >= page.width());
   actions_[kCmPreviewOnePage]->setChecked(!TwoPagesShown());
   actions_[kCmPreviewTwoPages]->setChecked(TwoPagesShown());
-  page_text_->setText(PreviewPageText(FromPage, ToPage, TwoPagesShown()));
+  pageText_->setText(PreviewPageText(FromPage, ToPage, TwoPagesShown()));
 }
 
 void PreviewWindow::PreviousPage() {

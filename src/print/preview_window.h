@@ -36,7 +36,7 @@ inline constexpr int kCmPreviewDone = 24505;
 std::vector<QRect> LayoutPages(QSize area, QSize page, int count);
 
 // "Page %d", or "Page %d - %d" when two different pages are shown.
-QString PreviewPageText(int from_page, int to_page, bool two_pages);
+QString PreviewPageText(int fromPage, int toPage, bool twoPages);
 
 // The print preview: the printout's pages, one or two at a time, under a
 // tool bar to page through them, print, or close. Run it with exec();
@@ -78,8 +78,8 @@ class PreviewWindow : public QDialog {
 
   APXPrintOut printout_;
   std::function<void()> print_;
-  QToolBar* tool_bar_ = nullptr;
-  QLabel* page_text_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  QLabel* pageText_ = nullptr;
   PreviewArea* area_ = nullptr;
   std::map<int, QAction*> actions_;
 };
