@@ -22,6 +22,7 @@
 #include "frame/help_window.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
+#include "frame/plume_ed_window.h"
 #include "workbench/command_vocabulary.h"
 
 namespace foresta {
@@ -58,7 +59,7 @@ std::string ApplicationTitle() {
   return std::string(kProductName) + " " + kProductVersion + ", " + kProductWebAddress;
 }
 
-plume_edApp::plume_edApp(DocumentClientFactory factory, QWidget* parent)
+plume_edApp::plume_edApp(QWidget* parent)
     : QMainWindow(parent),
       statusBar_(new FrameStatusBar(this)),
       runner_(new CommandRunner(this)),
@@ -67,7 +68,7 @@ plume_edApp::plume_edApp(DocumentClientFactory factory, QWidget* parent)
           [this](const std::string& file) { client_->OpenFile(file); },
           [this](const HelpRequest& request) { return ShowHelpWindow(request); }),
       prompter_(guiShell_, this),
-      client_(new plume_edMDIClient(std::move(factory), *statusBar_, prompter_, this)),
+      client_(new plume_edMDIClient(*statusBar_, prompter_, this)),
       shell_(guiShell_, *this, *runner_),
       workbench_(shell_) {
   setWindowTitle(FromText(ApplicationTitle()));
@@ -188,7 +189,7 @@ void plume_edApp::SetPrintHandler(PrintHandler handler, PrintUsable usable) {
 // always reach the editor, which ignores what does not apply.
 void plume_edApp::UpdateActions(bool refine) {
   plume_edMDIChild* active = client_->ActiveDocument();
-  DocumentClient* document = active != nullptr ? active->Client() : nullptr;
+  plume_edWindow* document = active != nullptr ? active->Client() : nullptr;
   for (auto& [id, action] : actions_) {
     if (IsEditorCommand(id)) {
       action->setEnabled(document != nullptr && (!refine || document->CommandEnabled(id)));
@@ -343,7 +344,7 @@ bool plume_edApp::CloseDocumentsForExit() {
   // Every document with changes is offered for saving before the
   // application ends; Cancel on any of them keeps the application open.
   for (plume_edMDIChild* child : client_->Documents()) {
-    DocumentClient* document = child->Client();
+    plume_edWindow* document = child->Client();
     if (document == nullptr) continue;
     client_->setActiveSubWindow(child);
     if (!document->CanClose()) return false;

@@ -3,33 +3,20 @@
 #include <QCloseEvent>
 
 #include "frame/drawn_icon.h"
+#include "frame/plume_ed_window.h"
 
 namespace foresta {
 
-plume_edMDIChild::plume_edMDIChild(const QString& title) {
+plume_edMDIChild::plume_edMDIChild(plume_edWindow* client) : client_(client) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(title);
   setWindowIcon(CommandIcon(kDocumentIconId));
-}
-
-plume_edMDIChild::~plume_edMDIChild() {
-  // The widget belongs to the client; take it back before Qt deletes it.
-  if (client_ && widget() != nullptr) {
-    QWidget* w = widget();
-    setWidget(nullptr);
-    w->setParent(nullptr);
-  }
-  client_.reset();
-}
-
-void plume_edMDIChild::SetClient(std::unique_ptr<DocumentClient> client) {
-  client_ = std::move(client);
-  setWidget(client_->Widget());
+  setWidget(client_);
+  connect(client_, &TEditClient::CaptionChanged, this, &plume_edMDIChild::UpdateCaption);
   UpdateCaption();
 }
 
 void plume_edMDIChild::UpdateCaption() {
-  if (client_) setWindowTitle(QString::fromLocal8Bit(client_->Caption().c_str()));
+  setWindowTitle(QString::fromLocal8Bit(client_->Document().Caption().c_str()));
 }
 
 void plume_edMDIChild::CloseWithoutAsking() {
@@ -38,7 +25,7 @@ void plume_edMDIChild::CloseWithoutAsking() {
 }
 
 void plume_edMDIChild::closeEvent(QCloseEvent* event) {
-  if (!skipCloseQuery_ && client_ && !client_->CanClose()) {
+  if (!skipCloseQuery_ && !client_->CanClose()) {
     event->ignore();
     return;
   }

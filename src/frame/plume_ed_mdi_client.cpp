@@ -5,22 +5,22 @@
 #include <QFileDialog>
 
 #include "frame/plume_ed_mdi_child.h"
+#include "frame/plume_ed_window.h"
 
 namespace foresta {
 
-plume_edMDIClient::plume_edMDIClient(DocumentClientFactory factory,
-                                     DocumentStatus& status, EditPrompter& prompter,
+plume_edMDIClient::plume_edMDIClient(FrameStatusBar& status, EditPrompter& prompter,
                                      QWidget* parent)
-    : QMdiArea(parent), factory_(std::move(factory)), status_(status), prompter_(prompter) {
+    : QMdiArea(parent), status_(status), prompter_(prompter) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setBackground(QColor(0xd9, 0xde, 0xe5));
 }
 
 plume_edMDIChild* plume_edMDIClient::New() {
-  const QString title = QStringLiteral("Document - %1").arg(ChildCount);
+  // The number only grows; the editor names its new document "Untitled".
   ++ChildCount;
-  return AddDocument(title, {});
+  return AddDocument({});
 }
 
 std::string plume_edMDIClient::Open() {
@@ -36,20 +36,14 @@ std::string plume_edMDIClient::Open() {
 
 plume_edMDIChild* plume_edMDIClient::OpenFile(const std::string& file) {
   if (!file.empty()) FileData.fileName = file;
-  return AddDocument(QString::fromLocal8Bit(FileData.fileName.c_str()),
-                     FileData.fileName);
+  return AddDocument(FileData.fileName);
 }
 
-plume_edMDIChild* plume_edMDIClient::AddDocument(const QString& title,
-                                                 const std::string& file) {
+plume_edMDIChild* plume_edMDIClient::AddDocument(const std::string& file) {
   const plume_edMDIChild* active = ActiveDocument();
   const bool maximized = active != nullptr && active->isMaximized();
-  auto* child = new plume_edMDIChild(title);
+  auto* child = new plume_edMDIChild(new plume_edWindow(file, status_, prompter_));
   addSubWindow(child);
-  child->SetClient(factory_(file, status_, prompter_, [this, child] {
-    child->UpdateCaption();
-    emit DocumentCaptionChanged();
-  }));
   if (maximized) {
     child->showMaximized();
   } else {
@@ -57,7 +51,7 @@ plume_edMDIChild* plume_edMDIClient::AddDocument(const QString& title,
     child->show();
   }
   setActiveSubWindow(child);
-  child->Client()->Widget()->setFocus();
+  child->Client()->setFocus();
   return child;
 }
 

@@ -5,10 +5,10 @@
 
 #include <QMdiArea>
 
-#include "frame/document_client.h"
-
 namespace foresta {
 
+class EditPrompter;
+class FrameStatusBar;
 class plume_edMDIChild;
 
 // The open-file dialog's record: the name last chosen or opened, the filter
@@ -24,8 +24,9 @@ class plume_edMDIClient : public QMdiArea {
   Q_OBJECT
 
  public:
-  plume_edMDIClient(DocumentClientFactory factory, DocumentStatus& status,
-                    EditPrompter& prompter, QWidget* parent);
+  // The documents report into `status` and ask through `prompter`; both
+  // outlive the area.
+  plume_edMDIClient(FrameStatusBar& status, EditPrompter& prompter, QWidget* parent);
 
   // A new empty document, numbered by ChildCount.
   plume_edMDIChild* New();
@@ -44,14 +45,10 @@ class plume_edMDIClient : public QMdiArea {
   int ChildCount = 0;
   OpenFileRecord FileData;
 
- signals:
-  void DocumentCaptionChanged();
-
  private:
-  plume_edMDIChild* AddDocument(const QString& title, const std::string& file);
+  plume_edMDIChild* AddDocument(const std::string& file);
 
-  DocumentClientFactory factory_;
-  DocumentStatus& status_;
+  FrameStatusBar& status_;
   EditPrompter& prompter_;
 };
 

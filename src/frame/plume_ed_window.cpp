@@ -10,7 +10,7 @@
 #include <QMimeData>
 
 #include "frame/command_routing.h"
-#include "frame/default_document.h"
+#include "frame/frame_status_bar.h"
 
 namespace foresta {
 namespace {
@@ -20,11 +20,9 @@ constexpr int kFontDialogPoints = 14;
 
 }  // namespace
 
-plume_edWindow::plume_edWindow(const std::string& file, DocumentStatus& status,
-                               EditPrompter& prompter, std::function<void()> captionChanged)
-    : TEditClient(nullptr, QString::fromLocal8Bit(file.c_str()), &prompter),
-      status_(status),
-      captionChanged_(std::move(captionChanged)) {
+plume_edWindow::plume_edWindow(const std::string& file, FrameStatusBar& status,
+                               EditPrompter& prompter)
+    : TEditClient(nullptr, QString::fromLocal8Bit(file.c_str()), &prompter), status_(status) {
   Font = QFont(QStringLiteral("Arial"));
   Font.setPixelSize(kDisplayFontPixels);
   Font.setWeight(QFont::Normal);
@@ -33,9 +31,6 @@ plume_edWindow::plume_edWindow(const std::string& file, DocumentStatus& status,
   connect(this, &TEditClient::TextChanged, this, [this] { ReportSize(); });
   connect(this, &TEditClient::OverwriteChanged, this, [this](bool on) {
     if (IsActive()) status_.ShowOverwrite(on);
-  });
-  connect(this, &TEditClient::CaptionChanged, this, [this] {
-    if (captionChanged_) captionChanged_();
   });
 }
 
@@ -150,13 +145,6 @@ void plume_edWindow::contextMenuEvent(QContextMenuEvent* event) {
     action->setEnabled(CommandEnabled(item.id));
   }
   if (QAction* chosen = menu.exec(event->globalPos())) Command(chosen->data().toInt());
-}
-
-DocumentClientFactory DefaultDocumentFactory() {
-  return [](const std::string& file, DocumentStatus& status, EditPrompter& prompter,
-            std::function<void()> captionChanged) -> std::unique_ptr<DocumentClient> {
-    return std::make_unique<plume_edWindow>(file, status, prompter, std::move(captionChanged));
-  };
 }
 
 }  // namespace foresta

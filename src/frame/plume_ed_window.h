@@ -1,26 +1,26 @@
 #ifndef FORESTA_FRAME_PLUME_ED_WINDOW_H_
 #define FORESTA_FRAME_PLUME_ED_WINDOW_H_
 
-#include <functional>
 #include <string>
 
 #include <QFont>
 
 #include "editor/widget/edit_client.h"
-#include "frame/document_client.h"
 
 namespace foresta {
+
+class FrameStatusBar;
 
 // The editor of a document window: the text editor with the window's own
 // display font (Arial, 14 pixels high), the Font command, the status-bar
 // reports and the right-button menu.
-class plume_edWindow : public TEditClient, public DocumentClient {
+class plume_edWindow : public TEditClient {
   Q_OBJECT
 
  public:
-  // Reads `file` at once when it is not empty.
-  plume_edWindow(const std::string& file, DocumentStatus& status, EditPrompter& prompter,
-                 std::function<void()> captionChanged);
+  // Reads `file` at once when it is not empty. The editor reports into
+  // `status` and asks its questions through `prompter`; both outlive it.
+  plume_edWindow(const std::string& file, FrameStatusBar& status, EditPrompter& prompter);
 
   // The display font; SelectFont() puts it into use.
   QFont Font;
@@ -29,13 +29,11 @@ class plume_edWindow : public TEditClient, public DocumentClient {
   // The size of the document as saved: every line with a two-byte line end.
   long long SavedSize() const;
 
-  // DocumentClient.
-  QWidget* Widget() override { return this; }
-  std::string Caption() const override { return Document().Caption(); }
-  void Command(int id) override;
-  bool CommandEnabled(int id) const override;
-  bool CanClose() override { return TEditClient::CanClose(); }
-  void RefreshStatus() override;
+  // Performs an editing or file command of the editor.
+  void Command(int id);
+  bool CommandEnabled(int id) const;
+  // Reports caret, size and overwrite mode afresh (the window became active).
+  void RefreshStatus();
 
   // Shows the font dialog at 14 points; OK puts the chosen font into use.
   void ChooseFont();
@@ -49,8 +47,7 @@ class plume_edWindow : public TEditClient, public DocumentClient {
   void ReportCaret();
   void ReportSize();
 
-  DocumentStatus& status_;
-  std::function<void()> captionChanged_;
+  FrameStatusBar& status_;
 };
 
 }  // namespace foresta

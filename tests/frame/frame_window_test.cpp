@@ -20,12 +20,12 @@
 #include <QUrl>
 
 #include "frame/command_routing.h"
-#include "frame/default_document.h"
 #include "frame/frame_status_bar.h"
 #include "frame/help_window.h"
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
+#include "frame/plume_ed_window.h"
 #include "print/document_printer.h"
 #include "frame/print_commands.h"
 #include "frame/qt_environment.h"
@@ -41,7 +41,7 @@ using test::WorkingDirectory;
 class FrameWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window_ = std::make_unique<plume_edApp>(DefaultDocumentFactory());
+    window_ = std::make_unique<plume_edApp>();
     window_->guiShell().SetBundleDirectory(FORESTA_DATA_DIR);
     window_->guiShell().SetModalRunner([this](QDialog& dialog) {
       if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
@@ -160,14 +160,11 @@ TEST_F(FrameWindowTest, MenuHintShowsInTheStatusBar) {
 }
 
 TEST_F(FrameWindowTest, PredictionCommandFromTheMenuOpensTheReportInANewWindow) {
-  // With the prediction commands built in, Real/+ Linear runs on the default
-  // input; otherwise Data/Output shows the report the last run left.
-  const bool predictionBuilt = window_->workbench().HasCommand(555);
+  // Real/+ Linear runs on the default input.
   std::ifstream input(FORESTA_DATA_DIR "/example2a.txt", std::ios::binary);
   std::string data((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>());
   dir_.Write("example2a.txt", data);
-  if (!predictionBuilt) dir_.Write("example2b.txt", "Weighted Average\n12.5  \n");
-  window_->Action(predictionBuilt ? 555 : 553)->trigger();
+  window_->Action(555)->trigger();
   ASSERT_EQ(QStringList{"example2b.txt"}, Titles());
   // Opening the report is the run's last step.
   EXPECT_EQ(553, window_->workbench().state().statusCode);
@@ -203,7 +200,7 @@ TEST_F(FrameWindowTest, PrintCommandsNeedADocumentAndAPrinter) {
 
 TEST_F(FrameWindowTest, TypingReportsSizeAndCaretPosition) {
   window_->Action(kCmFileNew)->trigger();
-  QWidget* editor = area().ActiveDocument()->Client()->Widget();
+  QWidget* editor = area().ActiveDocument()->Client();
   QTest::keyClicks(editor, QStringLiteral("abc"));
   EXPECT_EQ("5", window_->frameStatusBar().SizeText());
   EXPECT_EQ("1:4", window_->frameStatusBar().PositionText());
@@ -217,8 +214,8 @@ TEST_F(FrameWindowTest, OpeningAFileTwiceGivesIndependentWindows) {
   ASSERT_EQ(2, documents.size());
   EXPECT_EQ((QStringList{"notes.txt", "notes.txt"}), Titles());
   EXPECT_NE(documents[0]->Client(), documents[1]->Client());
-  EXPECT_NE(documents[0]->Client()->Widget(), documents[1]->Client()->Widget());
-  QTest::keyClicks(documents[1]->Client()->Widget(), QStringLiteral("xyz"));
+  EXPECT_NE(documents[0]->Client(), documents[1]->Client());
+  QTest::keyClicks(documents[1]->Client(), QStringLiteral("xyz"));
   documents[1]->Client()->Command(kCmFileSave);
   area().setActiveSubWindow(documents[0]);
   documents[0]->Client()->RefreshStatus();
@@ -285,7 +282,7 @@ TEST_F(FrameWindowTest, ClosingAsksFirstAndNoKeepsTheApplication) {
 
 TEST_F(FrameWindowTest, ClosingOffersChangedDocumentsForSavingAndCancelKeepsAll) {
   window_->Action(kCmFileNew)->trigger();
-  QTest::keyClicks(area().ActiveDocument()->Client()->Widget(), QStringLiteral("unsaved"));
+  QTest::keyClicks(area().ActiveDocument()->Client(), QStringLiteral("unsaved"));
   int asked = 0;
   window_->guiShell().SetModalRunner([&](QDialog& dialog) {
     auto* box = qobject_cast<QMessageBox*>(&dialog);
@@ -375,7 +372,7 @@ T* WaitForTopLevel() {
 
 TEST_F(FrameWindowTest, DocumentsUseTheDisplayFontAndTheFontDialogOpensAt14Points) {
   window_->Action(kCmFileNew)->trigger();
-  QWidget* editor = area().ActiveDocument()->Client()->Widget();
+  QWidget* editor = area().ActiveDocument()->Client();
   EXPECT_EQ(14, editor->font().pixelSize());
   int dialogPoints = 0;
   QTimer::singleShot(0, [&] {
@@ -391,7 +388,7 @@ TEST_F(FrameWindowTest, DocumentsUseTheDisplayFontAndTheFontDialogOpensAt14Point
 
 TEST_F(FrameWindowTest, RightButtonMenuOffersTheEditingCommands) {
   window_->Action(kCmFileNew)->trigger();
-  QWidget* editor = area().ActiveDocument()->Client()->Widget();
+  QWidget* editor = area().ActiveDocument()->Client();
   QStringList items;
   QTimer::singleShot(0, [&] {
     if (auto* menu = WaitForTopLevel<QMenu>()) {
