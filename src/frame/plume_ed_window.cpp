@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFontDialog>
 #include <QMdiArea>
@@ -121,6 +122,8 @@ void plume_edWindow::ChooseFont() {
   Font = chosen;
   SelectFont();
 }
+
+void plume_edWindow::closeEvent(QCloseEvent* event) { event->accept(); }
 
 void plume_edWindow::contextMenuEvent(QContextMenuEvent* event) {
   struct Item {

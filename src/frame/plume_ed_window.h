@@ -40,6 +40,9 @@ class plume_edWindow : public TEditClient {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // The document window has asked its close query already when it closes
+  // its editor; the editor does not ask a second time.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Only the document in front reports into the status bar.

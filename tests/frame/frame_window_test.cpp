@@ -28,6 +28,7 @@
 #include "frame/plume_ed_window.h"
 #include "print/document_printer.h"
 #include "frame/print_commands.h"
+#include "frame/frame_fixture.h"
 #include "frame/qt_environment.h"
 
 namespace foresta {
@@ -36,47 +37,7 @@ namespace {
 using test::WaitFor;
 using test::WorkingDirectory;
 
-// A main window whose boxes are answered by the test: every message box is
-// recorded and answered with `answer` (Yes for Yes/No boxes, else OK).
-class FrameWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    window_ = std::make_unique<plume_edApp>();
-    window_->guiShell().SetBundleDirectory(FORESTA_DATA_DIR);
-    window_->guiShell().SetModalRunner([this](QDialog& dialog) {
-      if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-        boxes_.push_back({box->windowTitle(), box->text()});
-        if (box->button(QMessageBox::Yes) != nullptr) return static_cast<int>(yesNo_);
-        return static_cast<int>(QMessageBox::Ok);
-      }
-      return static_cast<int>(QDialog::Rejected);
-    });
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void TearDown() override { window_.reset(); }
-
-  plume_edMDIClient& area() { return window_->documentArea(); }
-  QStringList Titles() {
-    QStringList titles;
-    for (plume_edMDIChild* child : area().Documents()) titles << child->windowTitle();
-    return titles;
-  }
-  QMenu* Menu(const QString& title) {
-    for (QAction* a : window_->menuBar()->actions()) {
-      if (a->text() == title) return a->menu();
-    }
-    return nullptr;
-  }
-
-  struct Box {
-    QString caption, text;
-  };
-  WorkingDirectory dir_;
-  std::unique_ptr<plume_edApp> window_;
-  std::vector<Box> boxes_;
-  QMessageBox::StandardButton yesNo_ = QMessageBox::Yes;
-};
+using test::FrameWindowTest;
 
 TEST_F(FrameWindowTest, StartsWithTheTitleAndNoDocument) {
   EXPECT_EQ("Foresta 2.8, www.foresta-forecasting.org", window_->windowTitle());
