@@ -12,11 +12,21 @@ plume_edMDIChild::plume_edMDIChild(plume_edWindow* client) : client_(client) {
   setWindowIcon(CommandIcon(kDocumentIconId));
   setWidget(client_);
   connect(client_, &TEditClient::CaptionChanged, this, &plume_edMDIChild::UpdateCaption);
+  connect(client_, &plume_edWindow::ModifiedChanged, this, &QWidget::setWindowModified);
   UpdateCaption();
 }
 
+QString plume_edMDIChild::Caption() const {
+  return QString::fromLocal8Bit(client_->Document().Caption().c_str());
+}
+
 void plume_edMDIChild::UpdateCaption() {
-  setWindowTitle(QString::fromLocal8Bit(client_->Document().Caption().c_str()));
+  // "[*]" marks where the title shows that the document has changes; a
+  // "[*]" in the file name itself is doubled to stay as it is.
+  QString title = Caption();
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(title + QStringLiteral("[*]"));
+  setWindowModified(client_->Document().IsDirty);
 }
 
 void plume_edMDIChild::CloseWithoutAsking() {

@@ -18,7 +18,10 @@ class plume_edMDIChild : public QMdiSubWindow {
 
   plume_edWindow* Client() const { return client_; }
 
-  // Takes the caption from the client.
+  // The document's name: its file name, or "Untitled".
+  QString Caption() const;
+
+  // Takes the caption from the client; the title marks unsaved changes.
   void UpdateCaption();
 
   // Closes without asking (the application is ending and has asked).

@@ -29,7 +29,10 @@ plume_edWindow::plume_edWindow(const std::string& file, FrameStatusBar& status,
   Font.setWeight(QFont::Normal);
   SelectFont();
   connect(this, &TEditClient::CaretPositionChanged, this, [this] { ReportCaret(); });
-  connect(this, &TEditClient::TextChanged, this, [this] { ReportSize(); });
+  connect(this, &TEditClient::TextChanged, this, [this] {
+    ReportSize();
+    NoteModified();
+  });
   connect(this, &TEditClient::OverwriteChanged, this, [this](bool on) {
     if (IsActive()) status_.ShowOverwrite(on);
   });
@@ -63,6 +66,12 @@ void plume_edWindow::ReportSize() {
   if (IsActive()) status_.ShowDocumentSize(SavedSize());
 }
 
+void plume_edWindow::NoteModified() {
+  if (modified_ == Document().IsDirty) return;
+  modified_ = Document().IsDirty;
+  emit ModifiedChanged(modified_);
+}
+
 void plume_edWindow::RefreshStatus() {
   const TEditPos& caret = Document().Caret;
   status_.ShowCaretPosition(caret.Line + 1, static_cast<int>(caret.EffectiveColumn()) + 1);
@@ -92,6 +101,7 @@ void plume_edWindow::Command(int id) {
     case kCmFont: ChooseFont(); break;
     default: break;
   }
+  NoteModified();
 }
 
 bool plume_edWindow::CommandEnabled(int id) const {

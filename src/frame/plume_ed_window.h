@@ -38,6 +38,11 @@ class plume_edWindow : public TEditClient {
   // Shows the font dialog at 14 points; OK puts the chosen font into use.
   void ChooseFont();
 
+ signals:
+  // The document became changed, or unchanged again (saved, reverted, or
+  // undone back to where it was saved).
+  void ModifiedChanged(bool modified);
+
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   // The document window has asked its close query already when it closes
@@ -49,8 +54,10 @@ class plume_edWindow : public TEditClient {
   bool IsActive() const;
   void ReportCaret();
   void ReportSize();
+  void NoteModified();
 
   FrameStatusBar& status_;
+  bool modified_ = false;
 };
 
 }  // namespace foresta

@@ -77,5 +77,26 @@ TEST_F(DocumentWindowTest, SavingOnCloseWritesOnceAndCancelKeepsTheWindow) {
   EXPECT_EQ("xone\r\n", ReadFile(dir_.Path("notes.txt")));
 }
 
+TEST_F(DocumentWindowTest, TitleMarksUnsavedChangesUntilSavedOrUndone) {
+  dir_.Write("notes.txt", "one\n");
+  area().OpenFile("notes.txt");
+  EXPECT_EQ(QStringList{"notes.txt"}, Titles());
+  QTest::keyClicks(&ActiveEditor(), QStringLiteral("x"));
+  EXPECT_EQ(QStringList{"notes.txt*"}, Titles());
+  // Undo back to the text as loaded.
+  window_->Action(kCmEditUndo)->trigger();
+  EXPECT_EQ(QStringList{"notes.txt"}, Titles());
+  QTest::keyClicks(&ActiveEditor(), QStringLiteral("y"));
+  EXPECT_EQ(QStringList{"notes.txt*"}, Titles());
+  window_->Action(kCmFileSave)->trigger();
+  EXPECT_EQ(QStringList{"notes.txt"}, Titles());
+  EXPECT_EQ("yone\r\n", ReadFile(dir_.Path("notes.txt")));
+
+  // A new document is marked from its first keystroke.
+  window_->Action(kCmFileNew)->trigger();
+  QTest::keyClicks(&ActiveEditor(), QStringLiteral("z"));
+  EXPECT_EQ((QStringList{"notes.txt", "Untitled*"}), Titles());
+}
+
 }  // namespace
 }  // namespace foresta
