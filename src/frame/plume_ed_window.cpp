@@ -19,11 +19,16 @@ namespace {
 constexpr int kDisplayFontPixels = 14;
 constexpr int kFontDialogPoints = 14;
 
+constexpr const char* kRevertQuestion =
+    "Revert to the saved file? The changes made since it was saved will be lost.";
+
 }  // namespace
 
 plume_edWindow::plume_edWindow(const std::string& file, FrameStatusBar& status,
                                EditPrompter& prompter)
-    : TEditClient(nullptr, QString::fromLocal8Bit(file.c_str()), &prompter), status_(status) {
+    : TEditClient(nullptr, QString::fromLocal8Bit(file.c_str()), &prompter),
+      status_(status),
+      prompter_(prompter) {
   Font = QFont(QStringLiteral("Arial"));
   Font.setPixelSize(kDisplayFontPixels);
   Font.setWeight(QFont::Normal);
@@ -87,7 +92,7 @@ void plume_edWindow::Command(int id) {
       break;
     case kCmFileSave: Save(); break;
     case kCmFileSaveAs: SaveAs(); break;
-    case kCmFileRevert: Revert(); break;
+    case kCmFileRevert: Reload(kRevertQuestion); break;
     case kCmEditUndo: Undo(); break;
     case kCmEditCut: Cut(); break;
     case kCmEditCopy: Copy(); break;
@@ -120,6 +125,18 @@ bool plume_edWindow::CommandEnabled(int id) const {
     case kCmFileRevert: return !Document().FileName.empty();
     default: return true;
   }
+}
+
+bool plume_edWindow::Reload(const std::string& question) {
+  if (Document().FileName.empty()) return false;
+  if (Document().IsDirty &&
+      prompter_.Message(Document().Caption(), question, EditPrompter::Buttons::kYesNo,
+                        EditPrompter::Icon::kExclamation) != EditPrompter::Answer::kYes) {
+    return false;
+  }
+  Revert();
+  NoteModified();
+  return true;
 }
 
 void plume_edWindow::ChooseFont() {

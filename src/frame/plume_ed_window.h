@@ -38,6 +38,11 @@ class plume_edWindow : public TEditClient {
   // Shows the font dialog at 14 points; OK puts the chosen font into use.
   void ChooseFont();
 
+  // Reads the file again. When the document has unsaved changes it first
+  // asks `question` (the caption is the file name) and reloads only on Yes.
+  // Returns false when there is no file or the user kept the open text.
+  bool Reload(const std::string& question);
+
  signals:
   // The document became changed, or unchanged again (saved, reverted, or
   // undone back to where it was saved).
@@ -57,6 +62,7 @@ class plume_edWindow : public TEditClient {
   void NoteModified();
 
   FrameStatusBar& status_;
+  EditPrompter& prompter_;
   bool modified_ = false;
 };
 

@@ -98,5 +98,31 @@ TEST_F(DocumentWindowTest, TitleMarksUnsavedChangesUntilSavedOrUndone) {
   EXPECT_EQ((QStringList{"notes.txt", "Untitled*"}), Titles());
 }
 
+TEST_F(DocumentWindowTest, RevertAsksFirstWhenTheDocumentHasChanges) {
+  const QString question =
+      QStringLiteral("Revert to the saved file? The changes made since it was saved will be lost.");
+  dir_.Write("notes.txt", "one\n");
+  area().OpenFile("notes.txt");
+  QTest::keyClicks(&ActiveEditor(), QStringLiteral("xyz"));
+  yesNo_ = QMessageBox::No;
+  window_->Action(kCmFileRevert)->trigger();
+  ASSERT_EQ(1, BoxesSaying(question));
+  EXPECT_EQ("notes.txt", boxes_.back().caption);
+  EXPECT_EQ("xyzone", ActiveEditor().Document().Text()[0]);
+  EXPECT_EQ(QStringList{"notes.txt*"}, Titles());
+
+  yesNo_ = QMessageBox::Yes;
+  window_->Action(kCmFileRevert)->trigger();
+  EXPECT_EQ(2, BoxesSaying(question));
+  EXPECT_EQ("one", ActiveEditor().Document().Text()[0]);
+  EXPECT_EQ(QStringList{"notes.txt"}, Titles());
+
+  // Nothing to lose: the file is read again without a question.
+  dir_.Write("notes.txt", "two\n");
+  window_->Action(kCmFileRevert)->trigger();
+  EXPECT_EQ(2, BoxesSaying(question));
+  EXPECT_EQ("two", ActiveEditor().Document().Text()[0]);
+}
+
 }  // namespace
 }  // namespace foresta
