@@ -1,5 +1,7 @@
 #include "frame/plume_ed_app.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
 #include <QToolBar>
 #include <QUrl>
@@ -143,6 +146,37 @@ void plume_edApp::CreateMenus() {
     }
     connect(menu, &QMenu::aboutToShow, this, [this] { UpdateActions(true); });
     connect(menu, &QMenu::aboutToHide, this, [this] { UpdateActions(false); });
+    if (std::find(definition.ids.begin(), definition.ids.end(), kCmCascade) != definition.ids.end()) {
+      windowMenu_ = menu;
+      connect(menu, &QMenu::aboutToShow, this, &plume_edApp::UpdateWindowMenu);
+    }
+  }
+}
+
+void plume_edApp::UpdateWindowMenu() {
+  for (QAction* action : windowList_) {
+    windowMenu_->removeAction(action);
+    delete action;
+  }
+  windowList_.clear();
+  const QList<plume_edMDIChild*> documents = client_->Documents();
+  if (documents.isEmpty()) return;
+  windowList_ << windowMenu_->addSeparator();
+  const plume_edMDIChild* active = client_->ActiveDocument();
+  for (qsizetype i = 0; i < documents.size(); ++i) {
+    QPointer<plume_edMDIChild> child = documents[i];
+    QString name = child->Caption();
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    // The first nine are chosen by their digit.
+    const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
+                               : QStringLiteral("%1 %2").arg(i + 1).arg(name);
+    QAction* action = windowMenu_->addAction(text);
+    action->setCheckable(true);
+    action->setChecked(child == active);
+    connect(action, &QAction::triggered, this, [this, child] {
+      if (child) client_->setActiveSubWindow(child);
+    });
+    windowList_ << action;
   }
 }
 

@@ -68,6 +68,9 @@ class plume_edApp : public QMainWindow {
   void CreateToolBar();
   void CreateStatusBar();
   void UpdateActions(bool refine);
+  // Lists the open document windows at the foot of the Window menu, the
+  // active one checked.
+  void UpdateWindowMenu();
 
   void RunWorkbenchCommand(int id);
   void FrameCommand(int id);
@@ -89,6 +92,8 @@ class plume_edApp : public QMainWindow {
   Workbench workbench_;
   HelpWindow* help_ = nullptr;
   std::map<int, QAction*> actions_;
+  QMenu* windowMenu_ = nullptr;
+  QList<QAction*> windowList_;
   QAction* helpModeAction_ = nullptr;
   bool helpMode_ = false;
   PrintHandler print_;

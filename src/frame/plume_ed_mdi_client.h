@@ -3,7 +3,10 @@
 
 #include <string>
 
+#include <QList>
 #include <QMdiArea>
+#include <QPoint>
+#include <QSize>
 
 namespace foresta {
 
@@ -18,6 +21,13 @@ struct OpenFileRecord {
   std::string filter = "All Files (*.*)";
   bool fileMustExist = true;
 };
+
+// Where a new document window of `window` size goes in an area of `area`
+// size: the first free place of a cascade that steps `step` pixels right
+// and down and stays inside the area; `taken` are the places of the open
+// windows. When every place is taken the cascade starts again at `count`
+// modulo the number of places.
+QPoint CascadePlace(QSize area, QSize window, int step, const QList<QPoint>& taken, int count);
 
 // The area of the main window that holds the document windows.
 class plume_edMDIClient : public QMdiArea {
@@ -36,17 +46,23 @@ class plume_edMDIClient : public QMdiArea {
   std::string Open();
 
   // Opens `file` (or, when empty, the name held in FileData) in a new
-  // window. Every call makes a new window with its own copy of the text.
+  // window. When a window already shows that file it is activated instead
+  // and reads the file again; if its document has unsaved changes, the
+  // user chooses between reloading and keeping the open text.
   plume_edMDIChild* OpenFile(const std::string& file = {});
 
   plume_edMDIChild* ActiveDocument() const;
   QList<plume_edMDIChild*> Documents() const;
+  // The window whose document is the file `file`, or nullptr.
+  plume_edMDIChild* DocumentOf(const std::string& file) const;
 
   int ChildCount = 0;
   OpenFileRecord FileData;
 
  private:
   plume_edMDIChild* AddDocument(const std::string& file);
+  // Sizes a new window and puts it in the cascade, inside the visible area.
+  void Place(plume_edMDIChild* child);
 
   FrameStatusBar& status_;
   EditPrompter& prompter_;
