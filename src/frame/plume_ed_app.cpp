@@ -35,9 +35,19 @@ QString FromText(const std::string& text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The accelerators; the first key of each is the one the menu shows.
+// The accelerators; the first key of each is the one the menu shows. The
+// product's own keys come first; beside them, where no key clashes, the
+// keys every desktop editor answers to.
 QList<QKeySequence> Accelerators(int id) {
   switch (id) {
+    case kCmFileNew: return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+    case kCmFileOpen: return {QKeySequence(Qt::CTRL | Qt::Key_O)};
+    case kCmFileSave: return {QKeySequence(Qt::CTRL | Qt::Key_S)};
+    case kCmFileClose: return {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)};
+    case kCmPrint: return {QKeySequence(Qt::CTRL | Qt::Key_P)};
+    case kCmEditSelectAll: return {QKeySequence(Qt::CTRL | Qt::Key_A)};
+    case kCmEditFind: return {QKeySequence(Qt::CTRL | Qt::Key_F)};
+    case kCmEditReplace: return {QKeySequence(Qt::CTRL | Qt::Key_H)};
     case kCmEditUndo: return {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)};
     case kCmEditCut: return {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_X)};
     case kCmEditCopy: return {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)};

@@ -1,6 +1,8 @@
 #include "frame/plume_ed_mdi_child.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "frame/drawn_icon.h"
 #include "frame/plume_ed_window.h"
@@ -11,6 +13,18 @@ plume_edMDIChild::plume_edMDIChild(plume_edWindow* client) : client_(client) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowIcon(CommandIcon(kDocumentIconId));
   setWidget(client_);
+  // The close keys belong to the File menu's Close, which waits while a
+  // command runs; the window's own menu would claim them too and leave
+  // both silent.
+  if (QMenu* menu = systemMenu()) {
+    const QList<QKeySequence> closeKeys = {QKeySequence(Qt::CTRL | Qt::Key_W),
+                                           QKeySequence(Qt::CTRL | Qt::Key_F4)};
+    for (QAction* action : menu->actions()) {
+      QList<QKeySequence> keys = action->shortcuts();
+      keys.removeIf([&](const QKeySequence& key) { return closeKeys.contains(key); });
+      if (keys.size() != action->shortcuts().size()) action->setShortcuts(keys);
+    }
+  }
   connect(client_, &TEditClient::CaptionChanged, this, &plume_edMDIChild::UpdateCaption);
   connect(client_, &plume_edWindow::ModifiedChanged, this, &QWidget::setWindowModified);
   UpdateCaption();

@@ -1,0 +1,77 @@
+// The keys of the window: the usual desktop shortcuts beside the product's
+// own accelerators.
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <QTest>
+
+#include "frame/command_routing.h"
+#include "frame/frame_fixture.h"
+
+namespace foresta {
+namespace {
+
+using KeyboardTest = test::FrameWindowTest;
+
+TEST_F(KeyboardTest, DesktopShortcutsReachTheirCommands) {
+  std::vector<int> printed;
+  window_->SetPrintHandler([&](int id, plume_edWindow*) { printed.push_back(id); });
+
+  QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
+  ASSERT_EQ(1, area().Documents().size());
+  plume_edWindow* editor = &ActiveEditor();
+  QTest::keyClicks(editor, QStringLiteral("abc"));
+  QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(editor->Document().HasSelection());
+  EXPECT_EQ(0u, editor->Document().SelStart.Column);
+  EXPECT_EQ(3u, editor->Document().SelEnd.Column);
+
+  QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
+  ASSERT_NE(nullptr, editor->FindDialog());
+  EXPECT_FALSE(editor->IsReplace());
+  QTest::keyClick(editor, Qt::Key_H, Qt::ControlModifier);
+  ASSERT_NE(nullptr, editor->FindDialog());
+  EXPECT_TRUE(editor->IsReplace());
+
+  QTest::keyClick(editor, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(std::vector<int>{kCmPrint}, printed);
+
+  // Save goes to Save As for a new document; the test's dialog is cancelled.
+  dir_.Write("notes.txt", "one\n");
+  area().OpenFile("notes.txt");
+  editor = &ActiveEditor();
+  QTest::keyClicks(editor, QStringLiteral("x"));
+  QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(QStringList({"Untitled*", "notes.txt"}), Titles());
+
+  // Both close keys close the active window, asking once about changes.
+  yesNo_ = QMessageBox::No;
+  QTest::keyClick(editor, Qt::Key_W, Qt::ControlModifier);
+  EXPECT_EQ(QStringList{"Untitled*"}, Titles());
+  QTest::keyClick(&ActiveEditor(), Qt::Key_F4, Qt::ControlModifier);
+  EXPECT_TRUE(area().Documents().isEmpty());
+  EXPECT_EQ(1u, boxes_.size());
+
+  EXPECT_EQ(QKeySequence("Ctrl+O"), window_->Action(kCmFileOpen)->shortcut());
+  window_->SetPrintHandler({});
+}
+
+TEST_F(KeyboardTest, TheProductsAcceleratorsStayFirst) {
+  EXPECT_EQ((QList<QKeySequence>{QKeySequence("Alt+Backspace"), QKeySequence("Ctrl+Z")}),
+            window_->Action(kCmEditUndo)->shortcuts());
+  EXPECT_EQ(QKeySequence("Ctrl+Del"), window_->Action(kCmEditClear)->shortcut());
+  EXPECT_EQ(QKeySequence("F3"), window_->Action(kCmEditFindNext)->shortcut());
+  // No key is given to two commands.
+  std::set<std::string> keys;
+  for (QAction* menuAction : window_->menuBar()->actions()) {
+    for (QAction* a : menuAction->menu()->actions()) {
+      for (const QKeySequence& key : a->shortcuts()) {
+        EXPECT_TRUE(keys.insert(key.toString().toStdString()).second) << key.toString().toStdString();
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace foresta
