@@ -1,5 +1,5 @@
 // The keys of the window: the usual desktop shortcuts beside the product's
-// own accelerators.
+// own accelerators, and one mnemonic per menu.
 #include <set>
 #include <string>
 
@@ -70,6 +70,17 @@ TEST_F(KeyboardTest, TheProductsAcceleratorsStayFirst) {
         EXPECT_TRUE(keys.insert(key.toString().toStdString()).second) << key.toString().toStdString();
       }
     }
+  }
+}
+
+TEST_F(KeyboardTest, EachMenuHasItsOwnMnemonic) {
+  std::set<QChar> mnemonics;
+  for (QAction* a : window_->menuBar()->actions()) {
+    const QString title = a->text();
+    const qsizetype mark = title.indexOf(QLatin1Char('&'));
+    ASSERT_GE(mark, 0) << title.toStdString();
+    ASSERT_LT(mark + 1, title.size());
+    EXPECT_TRUE(mnemonics.insert(title.at(mark + 1).toLower()).second) << title.toStdString();
   }
 }
 
