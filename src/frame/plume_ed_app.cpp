@@ -94,6 +94,11 @@ plume_edApp::plume_edApp(QWidget* parent)
   setAcceptDrops(true);
   client_->setAcceptDrops(true);
   connect(client_, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(false); });
+  client_->SetBusyCheck([this] { return runner_->Busy(); });
+  connect(client_, &plume_edMDIClient::CommandChosen, this, [this](plume_edMDIChild* child, int id) {
+    client_->setActiveSubWindow(child);
+    Dispatch(id);
+  });
   qApp->installEventFilter(this);
   UpdateActions(false);
 

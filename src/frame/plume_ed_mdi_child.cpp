@@ -1,10 +1,12 @@
 #include "frame/plume_ed_mdi_child.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 
 #include "frame/drawn_icon.h"
+#include "frame/plume_ed_mdi_client.h"
 #include "frame/plume_ed_window.h"
 
 namespace foresta {
@@ -49,6 +51,12 @@ void plume_edMDIChild::CloseWithoutAsking() {
 }
 
 void plume_edMDIChild::closeEvent(QCloseEvent* event) {
+  const auto* area = qobject_cast<const plume_edMDIClient*>(mdiArea());
+  if (area != nullptr && area->Busy()) {
+    QApplication::beep();
+    event->ignore();
+    return;
+  }
   if (!skipCloseQuery_ && !client_->CanClose()) {
     event->ignore();
     return;

@@ -94,6 +94,8 @@ plume_edMDIChild* plume_edMDIClient::AddDocument(const std::string& file) {
   const bool maximized = active != nullptr && active->isMaximized();
   auto* child = new plume_edMDIChild(new plume_edWindow(file, status_, prompter_));
   addSubWindow(child);
+  connect(child->Client(), &plume_edWindow::CommandChosen, this,
+          [this, child](int id) { emit CommandChosen(child, id); });
   if (maximized) {
     child->showMaximized();
   } else {

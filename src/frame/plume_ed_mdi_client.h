@@ -1,6 +1,7 @@
 #ifndef FORESTA_FRAME_PLUME_ED_MDI_CLIENT_H_
 #define FORESTA_FRAME_PLUME_ED_MDI_CLIENT_H_
 
+#include <functional>
 #include <string>
 
 #include <QList>
@@ -56,8 +57,17 @@ class plume_edMDIClient : public QMdiArea {
   // The window whose document is the file `file`, or nullptr.
   plume_edMDIChild* DocumentOf(const std::string& file) const;
 
+  // Whether a command is running; while one is, no document window
+  // closes (its close question could save a file the command uses).
+  void SetBusyCheck(std::function<bool()> busy) { busy_ = std::move(busy); }
+  bool Busy() const { return busy_ && busy_(); }
+
   int ChildCount = 0;
   OpenFileRecord FileData;
+
+ signals:
+  // A document's right-button menu chose command `id` for `child`.
+  void CommandChosen(plume_edMDIChild* child, int id);
 
  private:
   plume_edMDIChild* AddDocument(const std::string& file);
@@ -66,6 +76,7 @@ class plume_edMDIClient : public QMdiArea {
 
   FrameStatusBar& status_;
   EditPrompter& prompter_;
+  std::function<bool()> busy_;
 };
 
 }  // namespace foresta

@@ -174,7 +174,9 @@ void plume_edWindow::contextMenuEvent(QContextMenuEvent* event) {
     action->setData(item.id);
     action->setEnabled(CommandEnabled(item.id));
   }
-  if (QAction* chosen = menu.exec(event->globalPos())) Command(chosen->data().toInt());
+  // The choice goes the way of the menu bar's commands, which wait while a
+  // command runs (a Save could write a file the command is reading).
+  if (QAction* chosen = menu.exec(event->globalPos())) emit CommandChosen(chosen->data().toInt());
 }
 
 }  // namespace foresta

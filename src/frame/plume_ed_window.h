@@ -47,6 +47,9 @@ class plume_edWindow : public TEditClient {
   // The document became changed, or unchanged again (saved, reverted, or
   // undone back to where it was saved).
   void ModifiedChanged(bool modified);
+  // A command was chosen from the right-button menu; its window performs
+  // it as if it came from the menu bar.
+  void CommandChosen(int id);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;

@@ -4,8 +4,17 @@
 #include <iterator>
 #include <string>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include <gtest/gtest.h>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "frame/command_routing.h"
 #include "frame/frame_fixture.h"
@@ -122,6 +131,55 @@ TEST_F(DocumentWindowTest, RevertAsksFirstWhenTheDocumentHasChanges) {
   window_->Action(kCmFileRevert)->trigger();
   EXPECT_EQ(2, BoxesSaying(question));
   EXPECT_EQ("two", ActiveEditor().Document().Text()[0]);
+}
+
+// Chooses the first item (Save) of the editor's right-button menu.
+void SaveFromTheRightButtonMenu(plume_edWindow& editor) {
+  QTimer::singleShot(0, [] {
+    QMenu* menu = nullptr;
+    test::WaitFor([&] {
+      menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      return menu != nullptr;
+    });
+    if (menu == nullptr) return;
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+  });
+  QWidget* viewport = editor.viewport();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), viewport->mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(viewport, &event);
+}
+
+TEST_F(DocumentWindowTest, RightButtonSaveAndTheCloseBoxWaitWhileACommandRuns) {
+  dir_.Write("notes.txt", "one\n");
+  area().OpenFile("notes.txt");
+  plume_edWindow& editor = ActiveEditor();
+  QTest::keyClicks(&editor, QStringLiteral("x"));
+
+  std::atomic<bool> release{false};
+  bool closed = true;
+  std::string during;
+  QTimer::singleShot(0, [&] {
+    // A command is running and reads notes.txt: nothing may write it.
+    SaveFromTheRightButtonMenu(editor);
+    during = ReadFile(dir_.Path("notes.txt"));
+    closed = area().ActiveDocument()->close();
+    release = true;
+  });
+  window_->runner().SetDialogDelay(60000);
+  ASSERT_TRUE(window_->runner().Run("reading", [&] {
+    while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }));
+  EXPECT_EQ("one\n", during);
+  EXPECT_FALSE(closed);
+  EXPECT_TRUE(boxes_.empty());  // not even the close question was asked
+  ASSERT_EQ(1, area().Documents().size());
+  EXPECT_EQ(QStringList{"notes.txt*"}, Titles());
+
+  // Once the command has ended, the same choice saves.
+  SaveFromTheRightButtonMenu(editor);
+  EXPECT_EQ("xone\r\n", ReadFile(dir_.Path("notes.txt")));
+  EXPECT_EQ(QStringList{"notes.txt"}, Titles());
 }
 
 }  // namespace
