@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -48,6 +49,21 @@ void APXPrintOut::BeginPrinting() {
   devicePage_ = QSize(std::max(1, device_.width()), std::max(1, device_.height()));
   logicalPage_ = QSize(std::max(1, Rescale(devicePage_.width(), screenDpiX_, device_.logicalDpiX())),
                         std::max(1, Rescale(devicePage_.height(), screenDpiY_, device_.logicalDpiY())));
+  // The device paints inside the margins of its page layout; the sheet
+  // around them is what a preview shows.
+  const QPageLayout layout = device_.pageLayout();
+  const QRect paper = layout.fullRectPixels(device_.logicalDpiX());
+  const QRect paint = layout.paintRectPixels(device_.logicalDpiX());
+  if (paper.isEmpty() || !paper.contains(paint)) {
+    paperPage_ = devicePage_;
+    printableRect_ = QRect(QPoint(0, 0), devicePage_);
+  } else {
+    printableRect_ = QRect(paint.topLeft() - paper.topLeft(), devicePage_);
+    // Rounding must not push the page off its sheet.
+    paperPage_ = paper.size().expandedTo(QSize(printableRect_.right() + 1, printableRect_.bottom() + 1));
+  }
+  logicalPaper_ = QSize(std::max(1, Rescale(paperPage_.width(), screenDpiX_, device_.logicalDpiX())),
+                        std::max(1, Rescale(paperPage_.height(), screenDpiY_, device_.logicalDpiY())));
 
   // The window's font at the size it has on the screen, fixed in pixels of
   // the logical page so that the device's resolution does not scale it twice.

@@ -57,6 +57,12 @@ class APXPrintOut {
   QSize LogicalPage() const { return logicalPage_; }
   // The page on the device, in device pixels.
   QSize DevicePage() const { return devicePage_; }
+  // The whole sheet of paper in device pixels, and where on it the page
+  // lies: the paper less the margins of the device's page layout.
+  QSize PaperPage() const { return paperPage_; }
+  QRect PrintableRect() const { return printableRect_; }
+  // The sheet in screen pixels: its size on the screen at 100 percent.
+  QSize LogicalPaper() const { return logicalPaper_; }
   const QFont& PrintFont() const { return font_; }
   int LineHeight() const { return lineHeight_; }
 
@@ -74,6 +80,9 @@ class APXPrintOut {
   int lineHeight_ = 10;
   QSize devicePage_;
   QSize logicalPage_;
+  QSize paperPage_;
+  QRect printableRect_;
+  QSize logicalPaper_;
 };
 
 }  // namespace foresta
