@@ -54,8 +54,6 @@ class plume_edMDIClient : public QMdiArea {
 
   plume_edMDIChild* ActiveDocument() const;
   QList<plume_edMDIChild*> Documents() const;
-  // The window whose document is the file `file`, or nullptr.
-  plume_edMDIChild* DocumentOf(const std::string& file) const;
 
   // Whether a command is running; while one is, no document window
   // closes (its close question could save a file the command uses).
@@ -70,6 +68,8 @@ class plume_edMDIClient : public QMdiArea {
   void CommandChosen(plume_edMDIChild* child, int id);
 
  private:
+  // The window whose document is the file `file`, or nullptr.
+  plume_edMDIChild* DocumentOf(const std::string& file) const;
   plume_edMDIChild* AddDocument(const std::string& file);
   // Sizes a new window and puts it in the cascade, inside the visible area.
   void Place(plume_edMDIChild* child);
