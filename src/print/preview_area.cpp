@@ -109,9 +109,10 @@ void PreviewArea::SetZoom(int percent) {
 }
 
 int PreviewArea::ShownPercent() const {
+  if (zoom_ != 0) return zoom_;
   const QSize paper = printout_.LogicalPaper();
   const int sheet = pages_.front()->width();
-  if (paper.width() <= 0 || sheet <= 0) return zoom_;
+  if (paper.width() <= 0 || sheet <= 0) return 100;
   return Share(100, sheet, paper.width());
 }
 

@@ -58,7 +58,8 @@ class PreviewArea : public QWidget {
   // 0 fits the sheets to the area.
   void SetZoom(int percent);
   int Zoom() const { return zoom_; }
-  // The zoom the sheets are shown at now, percent; also when fitted.
+  // The zoom the sheets are shown at, percent: the chosen one, or when
+  // fitted the one the fitted size amounts to.
   int ShownPercent() const;
 
   void Layout();

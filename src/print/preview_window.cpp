@@ -166,7 +166,9 @@ void PreviewWindow::UpdateGadgets() {
 
 int PreviewWindow::Zoom() const { return area_->Zoom(); }
 int PreviewWindow::ShownPercent() const { return area_->ShownPercent(); }
-QString PreviewWindow::ZoomText() const { return QStringLiteral("%1%").arg(ShownPercent()); }
+QString PreviewWindow::ZoomText() const {
+  return QStringLiteral("%1%").arg(ShownPercent());
+}
 
 void PreviewWindow::SetZoom(int percent) {
   area_->SetZoom(percent);
