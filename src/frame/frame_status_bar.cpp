@@ -41,7 +41,6 @@ QLabel* FrameStatusBar::AddField(int characters, const QString& sample) {
 void FrameStatusBar::SetIndicator(QLabel* label, bool on) {
   // The indicator keeps its place; only its ink says whether it is on.
   label->setEnabled(on);
-  label->setProperty("on", on);
 }
 
 void FrameStatusBar::ShowCaretPosition(int line, int column) {
@@ -82,10 +81,5 @@ bool FrameStatusBar::eventFilter(QObject* watched, QEvent* event) {
 
 QString FrameStatusBar::PositionText() const { return position_->text(); }
 QString FrameStatusBar::SizeText() const { return size_->text(); }
-bool FrameStatusBar::CapsShown() const { return caps_->property("on").toBool(); }
-bool FrameStatusBar::NumShown() const { return num_->property("on").toBool(); }
-bool FrameStatusBar::OverwriteShown() const {
-  return overwrite_->property("on").toBool();
-}
 
 }  // namespace foresta

@@ -3,23 +3,22 @@
 
 #include <QStatusBar>
 
-#include "frame/document_client.h"
-
 class QLabel;
 
 namespace foresta {
 
 // The main window's status bar: the message field (hints), the caret
 // position and document size fields, and the CAPS, NUM and OVR indicators.
-class FrameStatusBar : public QStatusBar, public DocumentStatus {
+class FrameStatusBar : public QStatusBar {
   Q_OBJECT
 
  public:
   explicit FrameStatusBar(QWidget* parent);
 
-  void ShowCaretPosition(int line, int column) override;
-  void ShowDocumentSize(long long bytes) override;
-  void ShowOverwrite(bool on) override;
+  // The caret's line and column, both counted from 1.
+  void ShowCaretPosition(int line, int column);
+  void ShowDocumentSize(long long bytes);
+  void ShowOverwrite(bool on);
 
   // Empties the document fields (no document is active).
   void ClearDocumentFields();
@@ -29,9 +28,6 @@ class FrameStatusBar : public QStatusBar, public DocumentStatus {
 
   QString PositionText() const;
   QString SizeText() const;
-  bool CapsShown() const;
-  bool NumShown() const;
-  bool OverwriteShown() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,6 @@
 // foresta: the forecasting workbench window.
 #include <QApplication>
 
-#include "frame/default_document.h"
 #include "frame/plume_ed_app.h"
 #include "print/document_printer.h"
 #include "frame/print_commands.h"
@@ -13,7 +12,7 @@ int main(int argc, char** argv) {
   // The command line is not read: every start begins with an empty
   // document area and the default settings.
   foresta::DocumentPrinter printer;
-  foresta::plume_edApp window(foresta::DefaultDocumentFactory());
+  foresta::plume_edApp window;
   foresta::InstallPrinting(window, printer);
   window.show();
   return app.exec();

@@ -1,5 +1,7 @@
 #include "frame/plume_ed_app.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
 #include <QToolBar>
 #include <QUrl>
@@ -22,6 +25,7 @@
 #include "frame/help_window.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
+#include "frame/plume_ed_window.h"
 #include "workbench/command_vocabulary.h"
 
 namespace foresta {
@@ -31,9 +35,19 @@ QString FromText(const std::string& text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The accelerators; the first key of each is the one the menu shows.
+// The accelerators; the first key of each is the one the menu shows. The
+// product's own keys come first; beside them, where no key clashes, the
+// keys every desktop editor answers to.
 QList<QKeySequence> Accelerators(int id) {
   switch (id) {
+    case kCmFileNew: return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+    case kCmFileOpen: return {QKeySequence(Qt::CTRL | Qt::Key_O)};
+    case kCmFileSave: return {QKeySequence(Qt::CTRL | Qt::Key_S)};
+    case kCmFileClose: return {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)};
+    case kCmPrint: return {QKeySequence(Qt::CTRL | Qt::Key_P)};
+    case kCmEditSelectAll: return {QKeySequence(Qt::CTRL | Qt::Key_A)};
+    case kCmEditFind: return {QKeySequence(Qt::CTRL | Qt::Key_F)};
+    case kCmEditReplace: return {QKeySequence(Qt::CTRL | Qt::Key_H)};
     case kCmEditUndo: return {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)};
     case kCmEditCut: return {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_X)};
     case kCmEditCopy: return {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)};
@@ -58,7 +72,7 @@ std::string ApplicationTitle() {
   return std::string(kProductName) + " " + kProductVersion + ", " + kProductWebAddress;
 }
 
-plume_edApp::plume_edApp(DocumentClientFactory factory, QWidget* parent)
+plume_edApp::plume_edApp(QWidget* parent)
     : QMainWindow(parent),
       statusBar_(new FrameStatusBar(this)),
       runner_(new CommandRunner(this)),
@@ -67,7 +81,7 @@ plume_edApp::plume_edApp(DocumentClientFactory factory, QWidget* parent)
           [this](const std::string& file) { client_->OpenFile(file); },
           [this](const HelpRequest& request) { return ShowHelpWindow(request); }),
       prompter_(guiShell_, this),
-      client_(new plume_edMDIClient(std::move(factory), *statusBar_, prompter_, this)),
+      client_(new plume_edMDIClient(*statusBar_, prompter_, this)),
       shell_(guiShell_, *this, *runner_),
       workbench_(shell_) {
   setWindowTitle(FromText(ApplicationTitle()));
@@ -80,6 +94,11 @@ plume_edApp::plume_edApp(DocumentClientFactory factory, QWidget* parent)
   setAcceptDrops(true);
   client_->setAcceptDrops(true);
   connect(client_, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(false); });
+  client_->SetBusyCheck([this] { return runner_->Busy(); });
+  connect(client_, &plume_edMDIClient::CommandChosen, this, [this](plume_edMDIChild* child, int id) {
+    client_->setActiveSubWindow(child);
+    Dispatch(id);
+  });
   qApp->installEventFilter(this);
   UpdateActions(false);
 
@@ -142,6 +161,37 @@ void plume_edApp::CreateMenus() {
     }
     connect(menu, &QMenu::aboutToShow, this, [this] { UpdateActions(true); });
     connect(menu, &QMenu::aboutToHide, this, [this] { UpdateActions(false); });
+    if (std::find(definition.ids.begin(), definition.ids.end(), kCmCascade) != definition.ids.end()) {
+      windowMenu_ = menu;
+      connect(menu, &QMenu::aboutToShow, this, &plume_edApp::UpdateWindowMenu);
+    }
+  }
+}
+
+void plume_edApp::UpdateWindowMenu() {
+  for (QAction* action : windowList_) {
+    windowMenu_->removeAction(action);
+    delete action;
+  }
+  windowList_.clear();
+  const QList<plume_edMDIChild*> documents = client_->Documents();
+  if (documents.isEmpty()) return;
+  windowList_ << windowMenu_->addSeparator();
+  const plume_edMDIChild* active = client_->ActiveDocument();
+  for (qsizetype i = 0; i < documents.size(); ++i) {
+    QPointer<plume_edMDIChild> child = documents[i];
+    QString name = child->Caption();
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    // The first nine are chosen by their digit.
+    const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
+                               : QStringLiteral("%1 %2").arg(i + 1).arg(name);
+    QAction* action = windowMenu_->addAction(text);
+    action->setCheckable(true);
+    action->setChecked(child == active);
+    connect(action, &QAction::triggered, this, [this, child] {
+      if (child) client_->setActiveSubWindow(child);
+    });
+    windowList_ << action;
   }
 }
 
@@ -188,7 +238,7 @@ void plume_edApp::SetPrintHandler(PrintHandler handler, PrintUsable usable) {
 // always reach the editor, which ignores what does not apply.
 void plume_edApp::UpdateActions(bool refine) {
   plume_edMDIChild* active = client_->ActiveDocument();
-  DocumentClient* document = active != nullptr ? active->Client() : nullptr;
+  plume_edWindow* document = active != nullptr ? active->Client() : nullptr;
   for (auto& [id, action] : actions_) {
     if (IsEditorCommand(id)) {
       action->setEnabled(document != nullptr && (!refine || document->CommandEnabled(id)));
@@ -343,7 +393,7 @@ bool plume_edApp::CloseDocumentsForExit() {
   // Every document with changes is offered for saving before the
   // application ends; Cancel on any of them keeps the application open.
   for (plume_edMDIChild* child : client_->Documents()) {
-    DocumentClient* document = child->Client();
+    plume_edWindow* document = child->Client();
     if (document == nullptr) continue;
     client_->setActiveSubWindow(child);
     if (!document->CanClose()) return false;

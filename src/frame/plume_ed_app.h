@@ -9,7 +9,6 @@
 #include <QMainWindow>
 
 #include "frame/command_runner.h"
-#include "frame/document_client.h"
 #include "frame/gui_shell.h"
 #include "frame/shell_prompter.h"
 #include "workbench/workbench.h"
@@ -22,6 +21,7 @@ namespace foresta {
 class FrameStatusBar;
 class HelpWindow;
 class plume_edMDIClient;
+class plume_edWindow;
 
 // "Foresta 2.8, " and the product's web address: the main window's caption
 // and the caption of every box that names no caption of its own.
@@ -34,8 +34,7 @@ class plume_edApp : public QMainWindow {
   Q_OBJECT
 
  public:
-  // `factory` makes the editor of each document window.
-  explicit plume_edApp(DocumentClientFactory factory, QWidget* parent = nullptr);
+  explicit plume_edApp(QWidget* parent = nullptr);
   ~plume_edApp() override;
 
   // Performs a command as if its menu item had been chosen.
@@ -44,8 +43,8 @@ class plume_edApp : public QMainWindow {
   // Printing is supplied from outside; until it is, the print commands stay
   // disabled. `usable` says whether a document can be printed now (a
   // usable printer); the commands need an active document in any case.
-  using PrintHandler = std::function<void(int id, DocumentClient* document)>;
-  using PrintUsable = std::function<bool(DocumentClient* document)>;
+  using PrintHandler = std::function<void(int id, plume_edWindow* document)>;
+  using PrintUsable = std::function<bool(plume_edWindow* document)>;
   void SetPrintHandler(PrintHandler handler, PrintUsable usable = {});
 
   Workbench& workbench() { return workbench_; }
@@ -69,6 +68,9 @@ class plume_edApp : public QMainWindow {
   void CreateToolBar();
   void CreateStatusBar();
   void UpdateActions(bool refine);
+  // Lists the open document windows at the foot of the Window menu, the
+  // active one checked.
+  void UpdateWindowMenu();
 
   void RunWorkbenchCommand(int id);
   void FrameCommand(int id);
@@ -90,6 +92,8 @@ class plume_edApp : public QMainWindow {
   Workbench workbench_;
   HelpWindow* help_ = nullptr;
   std::map<int, QAction*> actions_;
+  QMenu* windowMenu_ = nullptr;
+  QList<QAction*> windowList_;
   QAction* helpModeAction_ = nullptr;
   bool helpMode_ = false;
   PrintHandler print_;

@@ -1,29 +1,27 @@
 #ifndef FORESTA_FRAME_PLUME_ED_MDI_CHILD_H_
 #define FORESTA_FRAME_PLUME_ED_MDI_CHILD_H_
 
-#include <memory>
-
 #include <QMdiSubWindow>
-
-#include "frame/document_client.h"
 
 namespace foresta {
 
-// One document window of the document area; it owns the editor that shows
-// its document, and the editor dies with it.
+class plume_edWindow;
+
+// One document window of the document area. It owns the editor that shows
+// its document (a Qt child), and the editor dies with it.
 class plume_edMDIChild : public QMdiSubWindow {
   Q_OBJECT
 
  public:
-  // `title` is the window's first title; the client's caption replaces it
-  // once the client is set.
-  explicit plume_edMDIChild(const QString& title);
-  ~plume_edMDIChild() override;
+  // Takes `client` as the window's widget; the title is the client's caption.
+  explicit plume_edMDIChild(plume_edWindow* client);
 
-  void SetClient(std::unique_ptr<DocumentClient> client);
-  DocumentClient* Client() const { return client_.get(); }
+  plume_edWindow* Client() const { return client_; }
 
-  // Takes the caption from the client.
+  // The document's name: its file name, or "Untitled".
+  QString Caption() const;
+
+  // Takes the caption from the client; the title marks unsaved changes.
   void UpdateCaption();
 
   // Closes without asking (the application is ending and has asked).
@@ -33,7 +31,7 @@ class plume_edMDIChild : public QMdiSubWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  std::unique_ptr<DocumentClient> client_;
+  plume_edWindow* client_;
   bool skipCloseQuery_ = false;
 };
 

@@ -1,14 +1,18 @@
 #ifndef FORESTA_FRAME_PLUME_ED_MDI_CLIENT_H_
 #define FORESTA_FRAME_PLUME_ED_MDI_CLIENT_H_
 
+#include <functional>
 #include <string>
 
+#include <QList>
 #include <QMdiArea>
-
-#include "frame/document_client.h"
+#include <QPoint>
+#include <QSize>
 
 namespace foresta {
 
+class EditPrompter;
+class FrameStatusBar;
 class plume_edMDIChild;
 
 // The open-file dialog's record: the name last chosen or opened, the filter
@@ -19,13 +23,21 @@ struct OpenFileRecord {
   bool fileMustExist = true;
 };
 
+// Where a new document window of `window` size goes in an area of `area`
+// size: the first free place of a cascade that steps `step` pixels right
+// and down and stays inside the area; `taken` are the places of the open
+// windows. When every place is taken the cascade starts again at `count`
+// modulo the number of places.
+QPoint CascadePlace(QSize area, QSize window, int step, const QList<QPoint>& taken, int count);
+
 // The area of the main window that holds the document windows.
 class plume_edMDIClient : public QMdiArea {
   Q_OBJECT
 
  public:
-  plume_edMDIClient(DocumentClientFactory factory, DocumentStatus& status,
-                    EditPrompter& prompter, QWidget* parent);
+  // The documents report into `status` and ask through `prompter`; both
+  // outlive the area.
+  plume_edMDIClient(FrameStatusBar& status, EditPrompter& prompter, QWidget* parent);
 
   // A new empty document, numbered by ChildCount.
   plume_edMDIChild* New();
@@ -35,24 +47,36 @@ class plume_edMDIClient : public QMdiArea {
   std::string Open();
 
   // Opens `file` (or, when empty, the name held in FileData) in a new
-  // window. Every call makes a new window with its own copy of the text.
+  // window. When a window already shows that file it is activated instead
+  // and reads the file again; if its document has unsaved changes, the
+  // user chooses between reloading and keeping the open text.
   plume_edMDIChild* OpenFile(const std::string& file = {});
 
   plume_edMDIChild* ActiveDocument() const;
   QList<plume_edMDIChild*> Documents() const;
 
+  // Whether a command is running; while one is, no document window
+  // closes (its close question could save a file the command uses).
+  void SetBusyCheck(std::function<bool()> busy) { busy_ = std::move(busy); }
+  bool Busy() const { return busy_ && busy_(); }
+
   int ChildCount = 0;
   OpenFileRecord FileData;
 
  signals:
-  void DocumentCaptionChanged();
+  // A document's right-button menu chose command `id` for `child`.
+  void CommandChosen(plume_edMDIChild* child, int id);
 
  private:
-  plume_edMDIChild* AddDocument(const QString& title, const std::string& file);
+  // The window whose document is the file `file`, or nullptr.
+  plume_edMDIChild* DocumentOf(const std::string& file) const;
+  plume_edMDIChild* AddDocument(const std::string& file);
+  // Sizes a new window and puts it in the cascade, inside the visible area.
+  void Place(plume_edMDIChild* child);
 
-  DocumentClientFactory factory_;
-  DocumentStatus& status_;
+  FrameStatusBar& status_;
   EditPrompter& prompter_;
+  std::function<bool()> busy_;
 };
 
 }  // namespace foresta

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFontDialog>
 #include <QMdiArea>
@@ -10,7 +11,7 @@
 #include <QMimeData>
 
 #include "frame/command_routing.h"
-#include "frame/default_document.h"
+#include "frame/frame_status_bar.h"
 
 namespace foresta {
 namespace {
@@ -18,24 +19,27 @@ namespace {
 constexpr int kDisplayFontPixels = 14;
 constexpr int kFontDialogPoints = 14;
 
+constexpr const char* kRevertQuestion =
+    "Revert to the saved file? The changes made since it was saved will be lost.";
+
 }  // namespace
 
-plume_edWindow::plume_edWindow(const std::string& file, DocumentStatus& status,
-                               EditPrompter& prompter, std::function<void()> captionChanged)
+plume_edWindow::plume_edWindow(const std::string& file, FrameStatusBar& status,
+                               EditPrompter& prompter)
     : TEditClient(nullptr, QString::fromLocal8Bit(file.c_str()), &prompter),
       status_(status),
-      captionChanged_(std::move(captionChanged)) {
+      prompter_(prompter) {
   Font = QFont(QStringLiteral("Arial"));
   Font.setPixelSize(kDisplayFontPixels);
   Font.setWeight(QFont::Normal);
   SelectFont();
   connect(this, &TEditClient::CaretPositionChanged, this, [this] { ReportCaret(); });
-  connect(this, &TEditClient::TextChanged, this, [this] { ReportSize(); });
+  connect(this, &TEditClient::TextChanged, this, [this] {
+    ReportSize();
+    NoteModified();
+  });
   connect(this, &TEditClient::OverwriteChanged, this, [this](bool on) {
     if (IsActive()) status_.ShowOverwrite(on);
-  });
-  connect(this, &TEditClient::CaptionChanged, this, [this] {
-    if (captionChanged_) captionChanged_();
   });
 }
 
@@ -67,6 +71,12 @@ void plume_edWindow::ReportSize() {
   if (IsActive()) status_.ShowDocumentSize(SavedSize());
 }
 
+void plume_edWindow::NoteModified() {
+  if (modified_ == Document().IsDirty) return;
+  modified_ = Document().IsDirty;
+  emit ModifiedChanged(modified_);
+}
+
 void plume_edWindow::RefreshStatus() {
   const TEditPos& caret = Document().Caret;
   status_.ShowCaretPosition(caret.Line + 1, static_cast<int>(caret.EffectiveColumn()) + 1);
@@ -82,7 +92,7 @@ void plume_edWindow::Command(int id) {
       break;
     case kCmFileSave: Save(); break;
     case kCmFileSaveAs: SaveAs(); break;
-    case kCmFileRevert: Revert(); break;
+    case kCmFileRevert: Reload(kRevertQuestion); break;
     case kCmEditUndo: Undo(); break;
     case kCmEditCut: Cut(); break;
     case kCmEditCopy: Copy(); break;
@@ -96,6 +106,7 @@ void plume_edWindow::Command(int id) {
     case kCmFont: ChooseFont(); break;
     default: break;
   }
+  NoteModified();
 }
 
 bool plume_edWindow::CommandEnabled(int id) const {
@@ -116,6 +127,18 @@ bool plume_edWindow::CommandEnabled(int id) const {
   }
 }
 
+bool plume_edWindow::Reload(const std::string& question) {
+  if (Document().FileName.empty()) return false;
+  if (Document().IsDirty &&
+      prompter_.Message(Document().Caption(), question, EditPrompter::Buttons::kYesNo,
+                        EditPrompter::Icon::kExclamation) != EditPrompter::Answer::kYes) {
+    return false;
+  }
+  Revert();
+  NoteModified();
+  return true;
+}
+
 void plume_edWindow::ChooseFont() {
   // The dialog always opens at 14 points, whatever size is in use.
   QFont initial = Font;
@@ -126,6 +149,8 @@ void plume_edWindow::ChooseFont() {
   Font = chosen;
   SelectFont();
 }
+
+void plume_edWindow::closeEvent(QCloseEvent* event) { event->accept(); }
 
 void plume_edWindow::contextMenuEvent(QContextMenuEvent* event) {
   struct Item {
@@ -149,14 +174,9 @@ void plume_edWindow::contextMenuEvent(QContextMenuEvent* event) {
     action->setData(item.id);
     action->setEnabled(CommandEnabled(item.id));
   }
-  if (QAction* chosen = menu.exec(event->globalPos())) Command(chosen->data().toInt());
-}
-
-DocumentClientFactory DefaultDocumentFactory() {
-  return [](const std::string& file, DocumentStatus& status, EditPrompter& prompter,
-            std::function<void()> captionChanged) -> std::unique_ptr<DocumentClient> {
-    return std::make_unique<plume_edWindow>(file, status, prompter, std::move(captionChanged));
-  };
+  // The choice goes the way of the menu bar's commands, which wait while a
+  // command runs (a Save could write a file the command is reading).
+  if (QAction* chosen = menu.exec(event->globalPos())) emit CommandChosen(chosen->data().toInt());
 }
 
 }  // namespace foresta

@@ -1,25 +1,15 @@
 #include "frame/print_commands.h"
 
-#include "editor/widget/edit_client.h"
 #include "frame/command_routing.h"
-#include "frame/document_client.h"
 #include "frame/plume_ed_app.h"
+#include "frame/plume_ed_window.h"
 #include "print/document_printer.h"
 
 namespace foresta {
-namespace {
-
-TEditClient* EditorOf(DocumentClient* document) {
-  return document != nullptr ? dynamic_cast<TEditClient*>(document->Widget())
-                             : nullptr;
-}
-
-}  // namespace
 
 void InstallPrinting(plume_edApp& window, DocumentPrinter& printer) {
   window.SetPrintHandler(
-      [&window, &printer](int id, DocumentClient* document) {
-        TEditClient* editor = EditorOf(document);
+      [&window, &printer](int id, plume_edWindow* editor) {
         if (id == kCmPrintSetup) {
           printer.PrintSetup(&window);
         } else if (editor != nullptr && id == kCmPrint) {
@@ -29,9 +19,7 @@ void InstallPrinting(plume_edApp& window, DocumentPrinter& printer) {
                           [&printer, &window, editor] { printer.Print(*editor, &window); });
         }
       },
-      [&printer](DocumentClient* document) {
-        return printer.CanPrint(EditorOf(document));
-      });
+      [&printer](plume_edWindow* editor) { return printer.CanPrint(editor); });
 }
 
 }  // namespace foresta

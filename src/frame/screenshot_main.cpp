@@ -13,7 +13,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "frame/default_document.h"
 #include "frame/help_window.h"
 #include "print/document_printer.h"
 #include "frame/print_commands.h"
@@ -40,7 +39,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   foresta::DocumentPrinter printer;
-  foresta::plume_edApp window(foresta::DefaultDocumentFactory());
+  foresta::plume_edApp window;
   foresta::InstallPrinting(window, printer);
   window.guiShell().SetModalRunner([](QDialog& dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {

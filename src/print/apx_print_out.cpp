@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -11,13 +12,13 @@
 
 namespace foresta {
 
-int LinesPerPageFor(int page_height, int line_height) {
-  if (line_height < 1) line_height = 1;
-  return std::max(1, page_height / line_height);
+int LinesPerPageFor(int pageHeight, int lineHeight) {
+  if (lineHeight < 1) lineHeight = 1;
+  return std::max(1, pageHeight / lineHeight);
 }
 
-int PageCountFor(int line_count, int lines_per_page) {
-  return line_count / lines_per_page + 1;
+int PageCountFor(int lineCount, int linesPerPage) {
+  return lineCount / linesPerPage + 1;
 }
 
 namespace {
@@ -30,37 +31,52 @@ int Rescale(int length, int to, int from) {
 
 }  // namespace
 
-APXPrintOut::APXPrintOut(QPagedPaintDevice& device, TEditClient& editor, bool scale, int screen_dpi)
+APXPrintOut::APXPrintOut(QPagedPaintDevice& device, TEditClient& editor, bool scale, int screenDpi)
     : device_(device), editor_(editor), scale_(scale) {
   if (!scale_) {
-    screen_dpi_x_ = device_.logicalDpiX();
-    screen_dpi_y_ = device_.logicalDpiY();
-  } else if (screen_dpi > 0) {
-    screen_dpi_x_ = screen_dpi_y_ = screen_dpi;
+    screenDpiX_ = device_.logicalDpiX();
+    screenDpiY_ = device_.logicalDpiY();
+  } else if (screenDpi > 0) {
+    screenDpiX_ = screenDpiY_ = screenDpi;
   } else {
-    screen_dpi_x_ = editor_.logicalDpiX();
-    screen_dpi_y_ = editor_.logicalDpiY();
+    screenDpiX_ = editor_.logicalDpiX();
+    screenDpiY_ = editor_.logicalDpiY();
   }
   BeginPrinting();
 }
 
 void APXPrintOut::BeginPrinting() {
-  device_page_ = QSize(std::max(1, device_.width()), std::max(1, device_.height()));
-  logical_page_ = QSize(std::max(1, Rescale(device_page_.width(), screen_dpi_x_, device_.logicalDpiX())),
-                        std::max(1, Rescale(device_page_.height(), screen_dpi_y_, device_.logicalDpiY())));
+  devicePage_ = QSize(std::max(1, device_.width()), std::max(1, device_.height()));
+  logicalPage_ = QSize(std::max(1, Rescale(devicePage_.width(), screenDpiX_, device_.logicalDpiX())),
+                        std::max(1, Rescale(devicePage_.height(), screenDpiY_, device_.logicalDpiY())));
+  // The device paints inside the margins of its page layout; the sheet
+  // around them is what a preview shows.
+  const QPageLayout layout = device_.pageLayout();
+  const QRect paper = layout.fullRectPixels(device_.logicalDpiX());
+  const QRect paint = layout.paintRectPixels(device_.logicalDpiX());
+  if (paper.isEmpty() || !paper.contains(paint)) {
+    paperPage_ = devicePage_;
+    printableRect_ = QRect(QPoint(0, 0), devicePage_);
+  } else {
+    printableRect_ = QRect(paint.topLeft() - paper.topLeft(), devicePage_);
+    // Rounding must not push the page off its sheet.
+    paperPage_ = paper.size().expandedTo(QSize(printableRect_.right() + 1, printableRect_.bottom() + 1));
+  }
+  logicalPaper_ = QSize(std::max(1, Rescale(paperPage_.width(), screenDpiX_, device_.logicalDpiX())),
+                        std::max(1, Rescale(paperPage_.height(), screenDpiY_, device_.logicalDpiY())));
 
   // The window's font at the size it has on the screen, fixed in pixels of
   // the logical page so that the device's resolution does not scale it twice.
   font_ = editor_.font();
   if (font_.pixelSize() <= 0) {
     double points = font_.pointSizeF() > 0 ? font_.pointSizeF() : 9.0;
-    font_.setPixelSize(std::max(1, static_cast<int>(std::lround(points * screen_dpi_y_ / 72.0))));
+    font_.setPixelSize(std::max(1, static_cast<int>(std::lround(points * screenDpiY_ / 72.0))));
   }
   // Measured as the device measures it, the pitch the painting will use.
   QFontMetrics metrics(font_, &device_);
-  line_height_ = metrics.lineSpacing() > 0 ? metrics.lineSpacing() : 10;
+  lineHeight_ = metrics.lineSpacing() > 0 ? metrics.lineSpacing() : 10;
 
-  LinesPerPage = LinesPerPageFor(logical_page_.height(), line_height_);
+  LinesPerPage = LinesPerPageFor(logicalPage_.height(), lineHeight_);
   MinPage = 1;
   MaxPage = PageCountFor(editor_.Document().Text().Count(), LinesPerPage);
 }
@@ -69,15 +85,15 @@ void APXPrintOut::PrintPage(QPainter& painter, int page, const QRect& target) {
   if (!HasPage(page) || target.isEmpty()) return;
   painter.save();
   painter.setViewport(target);
-  painter.setWindow(QRect(QPoint(0, 0), logical_page_));
-  painter.setClipRect(QRect(QPoint(0, 0), logical_page_));
+  painter.setWindow(QRect(QPoint(0, 0), logicalPage_));
+  painter.setClipRect(QRect(QPoint(0, 0), logicalPage_));
   painter.setFont(font_);
   // The band holds exactly LinesPerPage lines at the painter's own pitch, so
   // every line lands on exactly one page whatever the device's metrics.
   int pitch = std::max(1, painter.fontMetrics().lineSpacing());
   long long first = static_cast<long long>(page - 1) * LinesPerPage;
   if (first < editor_.Document().Text().Count()) {
-    QRect band(0, 0, logical_page_.width(), LinesPerPage * pitch);
+    QRect band(0, 0, logicalPage_.width(), LinesPerPage * pitch);
     editor_.PaintText(painter, static_cast<int>(first), band, true);
   }
   painter.restore();
@@ -97,7 +113,7 @@ int APXPrintOut::Print(int* pages) {
       code = kPrintPageFailed;
       break;
     }
-    PrintPage(painter, page, QRect(QPoint(0, 0), device_page_));
+    PrintPage(painter, page, QRect(QPoint(0, 0), devicePage_));
     if (pages != nullptr) *pages = page;
   }
   if (!painter.end() && code == kPrintOk) code = kPrintDeviceFailed;

@@ -12,15 +12,15 @@ namespace foresta {
 
 class TEditClient;
 
-// Lines of `line_height` that fit wholly on a page `page_height` tall (both
+// Lines of `lineHeight` that fit wholly on a page `pageHeight` tall (both
 // in the same units); at least 1. A line cut off at the foot of the page
 // would be lost from the printout, so the division rounds down.
-int LinesPerPageFor(int page_height, int line_height);
+int LinesPerPageFor(int pageHeight, int lineHeight);
 
-// Pages needed for `line_count` lines: line_count div lines_per_page + 1.
+// Pages needed for `lineCount` lines: lineCount div linesPerPage + 1.
 // A count that is an exact multiple gets a further, empty page.
-// REQUIRES: lines_per_page >= 1, line_count >= 0.
-int PageCountFor(int line_count, int lines_per_page);
+// REQUIRES: linesPerPage >= 1, lineCount >= 0.
+int PageCountFor(int lineCount, int linesPerPage);
 
 // Result codes of APXPrintOut::Print.
 inline constexpr int kPrintOk = 0;
@@ -33,9 +33,9 @@ inline constexpr int kPrintPageFailed = 2;    // a new page could not be started
 // device, so the printout keeps the screen's font size and tab stops.
 class APXPrintOut {
  public:
-  // `device` and `editor` must outlive the printout. `screen_dpi` is the
+  // `device` and `editor` must outlive the printout. `screenDpi` is the
   // resolution the page is converted to; 0 takes the editor's.
-  APXPrintOut(QPagedPaintDevice& device, TEditClient& editor, bool scale = true, int screen_dpi = 0);
+  APXPrintOut(QPagedPaintDevice& device, TEditClient& editor, bool scale = true, int screenDpi = 0);
 
   // Measures the page and the font: sets LinesPerPage, MinPage and
   // MaxPage. Called by the constructor; call again after the device's page
@@ -54,11 +54,17 @@ class APXPrintOut {
   int Print(int* pages = nullptr);
 
   // The page in the units the editor paints in (screen pixels with Scale).
-  QSize LogicalPage() const { return logical_page_; }
+  QSize LogicalPage() const { return logicalPage_; }
   // The page on the device, in device pixels.
-  QSize DevicePage() const { return device_page_; }
+  QSize DevicePage() const { return devicePage_; }
+  // The whole sheet of paper in device pixels, and where on it the page
+  // lies: the paper less the margins of the device's page layout.
+  QSize PaperPage() const { return paperPage_; }
+  QRect PrintableRect() const { return printableRect_; }
+  // The sheet in screen pixels: its size on the screen at 100 percent.
+  QSize LogicalPaper() const { return logicalPaper_; }
   const QFont& PrintFont() const { return font_; }
-  int LineHeight() const { return line_height_; }
+  int LineHeight() const { return lineHeight_; }
 
   int LinesPerPage = 1;
   int MinPage = 1;
@@ -68,12 +74,15 @@ class APXPrintOut {
   QPagedPaintDevice& device_;
   TEditClient& editor_;
   bool scale_;
-  int screen_dpi_x_;
-  int screen_dpi_y_;
+  int screenDpiX_;
+  int screenDpiY_;
   QFont font_;
-  int line_height_ = 10;
-  QSize device_page_;
-  QSize logical_page_;
+  int lineHeight_ = 10;
+  QSize devicePage_;
+  QSize logicalPage_;
+  QSize paperPage_;
+  QRect printableRect_;
+  QSize logicalPaper_;
 };
 
 }  // namespace foresta

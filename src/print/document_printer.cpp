@@ -41,7 +41,7 @@ bool DocumentPrinter::CanPrint(const TEditClient* active) {
 
 int DocumentPrinter::Print(TEditClient& editor, QWidget* owner) {
   QPrinter& printer = Printer();
-  PrintingSpan span(printing_count_);
+  PrintingSpan span(printingCount_);
   QPrintDialog dialog(&printer, owner);
   // The whole document is printed: no page range is offered.
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -64,13 +64,13 @@ void DocumentPrinter::PrintSetup(QWidget* owner) {
   dialog.exec();
 }
 
-void DocumentPrinter::Preview(QWidget* main_window, TEditClient& editor, std::function<void()> print) {
+void DocumentPrinter::Preview(QWidget* mainWindow, TEditClient& editor, std::function<void()> print) {
   QPrinter& printer = Printer();
-  PrintingSpan span(printing_count_);
-  PreviewWindow preview(main_window, printer, editor, std::move(print));
-  if (main_window != nullptr) {
-    QSize client = main_window->size();
-    if (auto* frame = qobject_cast<QMainWindow*>(main_window); frame && frame->centralWidget()) {
+  PrintingSpan span(printingCount_);
+  PreviewWindow preview(mainWindow, printer, editor, std::move(print));
+  if (mainWindow != nullptr) {
+    QSize client = mainWindow->size();
+    if (auto* frame = qobject_cast<QMainWindow*>(mainWindow); frame && frame->centralWidget()) {
       client = frame->centralWidget()->size();
     }
     preview.move(0, -1);

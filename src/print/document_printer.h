@@ -38,16 +38,16 @@ class DocumentPrinter {
   // Shows the page setup dialog of the printer.
   void PrintSetup(QWidget* owner);
 
-  // Shows the preview of `editor`'s document over `main_window` and returns
+  // Shows the preview of `editor`'s document over `mainWindow` and returns
   // when the user chose Done. `print` is the frame's Print command.
-  void Preview(QWidget* main_window, TEditClient& editor, std::function<void()> print);
+  void Preview(QWidget* mainWindow, TEditClient& editor, std::function<void()> print);
 
   // Print or preview operations under way.
-  int PrintingCount() const { return printing_count_; }
+  int PrintingCount() const { return printingCount_; }
 
  private:
   std::unique_ptr<QPrinter> printer_;
-  int printing_count_ = 0;
+  int printingCount_ = 0;
 };
 
 }  // namespace foresta

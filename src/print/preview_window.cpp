@@ -4,7 +4,9 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QPagedPaintDevice>
-#include <QPainter>
+#include <QKeySequence>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -14,103 +16,23 @@
 
 namespace foresta {
 
-std::vector<QRect> LayoutPages(QSize area, QSize page, int count) {
-  count = std::clamp(count, 1, 2);
-  std::vector<QRect> rects;
-  if (area.width() <= 0 || area.height() <= 0 || page.width() <= 0 || page.height() <= 0) {
-    rects.assign(static_cast<std::size_t>(count), QRect());
-    return rects;
+int NextZoom(int shown, bool in) {
+  if (in) {
+    for (int zoom : kPreviewZooms) {
+      if (zoom > shown) return zoom;
+    }
+  } else {
+    for (auto it = std::rbegin(kPreviewZooms); it != std::rend(kPreviewZooms); ++it) {
+      if (*it < shown) return *it;
+    }
   }
-  const int share = area.width() / count;
-  const long long room_w = static_cast<long long>(share) * 95 / 100;
-  const long long room_h = static_cast<long long>(area.height()) * 95 / 100;
-  long long w = room_w;
-  long long h = room_w * page.height() / page.width();
-  if (h > room_h) {  // the height limits the page
-    h = room_h;
-    w = room_h * page.width() / page.height();
-  }
-  w = std::max(1LL, w);
-  h = std::max(1LL, h);
-  for (int i = 0; i < count; ++i) {
-    int x = i * share + static_cast<int>((share - w) / 2);
-    int y = static_cast<int>((area.height() - h) / 2);
-    rects.emplace_back(x, y, static_cast<int>(w), static_cast<int>(h));
-  }
-  return rects;
+  return shown;
 }
 
-QString PreviewPageText(int from_page, int to_page, bool two_pages) {
-  if (two_pages && from_page != to_page) return QString::asprintf("Page %d - %d", from_page, to_page);
-  return QString::asprintf("Page %d", from_page);
+QString PreviewPageText(int fromPage, int toPage, bool twoPages) {
+  if (twoPages && fromPage != toPage) return QString::asprintf("Page %d - %d", fromPage, toPage);
+  return QString::asprintf("Page %d", fromPage);
 }
-
-// One preview page: a sheet showing one page of the printout, or a blank
-// sheet for page 0.
-class PreviewPage : public QWidget {
- public:
-  PreviewPage(QWidget* parent, APXPrintOut& printout) : QWidget(parent), printout_(printout) {}
-
-  int Page() const { return page_; }
-  void SetPage(int page) {
-    page_ = page;
-    update();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    printout_.PrintPage(painter, page_, rect());
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
-
- private:
-  APXPrintOut& printout_;
-  int page_ = 0;
-};
-
-// The layout area under the tool bar; keeps its pages laid out.
-class PreviewArea : public QWidget {
- public:
-  PreviewArea(QWidget* parent, APXPrintOut& printout) : QWidget(parent), printout_(printout) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
-    setPalette(pal);
-    pages_.push_back(new PreviewPage(this, printout_));
-  }
-
-  std::vector<PreviewPage*>& Pages() { return pages_; }
-  const std::vector<PreviewPage*>& Pages() const { return pages_; }
-
-  void AddPage() {
-    if (pages_.size() >= 2) return;
-    auto* page = new PreviewPage(this, printout_);
-    pages_.push_back(page);
-    page->show();
-    Layout();
-  }
-  void RemovePage() {
-    if (pages_.size() < 2) return;
-    delete pages_.back();
-    pages_.pop_back();
-    Layout();
-  }
-  void Layout() {
-    std::vector<QRect> rects =
-        LayoutPages(size(), printout_.DevicePage(), static_cast<int>(pages_.size()));
-    for (std::size_t i = 0; i < pages_.size(); ++i) pages_[i]->setGeometry(rects[i]);
-  }
-
- protected:
-  void resizeEvent(QResizeEvent*) override { Layout(); }
-
- private:
-  APXPrintOut& printout_;
-  std::vector<PreviewPage*> pages_;
-};
 
 PreviewWindow::PreviewWindow(QWidget* parent, QPagedPaintDevice& printer, TEditClient& editor,
                              std::function<void()> print)
@@ -120,7 +42,7 @@ PreviewWindow::PreviewWindow(QWidget* parent, QPagedPaintDevice& printer, TEditC
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
 
-  tool_bar_ = new QToolBar(this);
+  toolBar_ = new QToolBar(this);
   AddButton(kCmPreviewPrevious, QStringLiteral("Previous"), QStringLiteral("Previous page"));
   AddButton(kCmPreviewNext, QStringLiteral("Next"), QStringLiteral("Next page"));
   AddGap(6);
@@ -134,24 +56,48 @@ PreviewWindow::PreviewWindow(QWidget* parent, QPagedPaintDevice& printer, TEditC
   }
   one->setChecked(true);
   AddGap(12);
-  page_text_ = new QLabel(tool_bar_);
-  page_text_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  page_text_->setFixedWidth(page_text_->fontMetrics().averageCharWidth() * 10 + 2 * page_text_->frameWidth() + 4);
-  page_text_->setObjectName(QStringLiteral("pageText"));
-  tool_bar_->addWidget(page_text_);
+  pageText_ = new QLabel(toolBar_);
+  pageText_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  pageText_->setFixedWidth(pageText_->fontMetrics().averageCharWidth() * 10 + 2 * pageText_->frameWidth() + 4);
+  pageText_->setObjectName(QStringLiteral("pageText"));
+  toolBar_->addWidget(pageText_);
+  AddGap(12);
+  QAction* zoomOut = AddButton(kCmPreviewZoomOut, QStringLiteral("Zoom out"), QStringLiteral("Show the pages smaller"));
+  QAction* zoomIn = AddButton(kCmPreviewZoomIn, QStringLiteral("Zoom in"), QStringLiteral("Show the pages larger"));
+  QAction* fit = AddButton(kCmPreviewZoomFit, QStringLiteral("Fit"), QStringLiteral("Fit the pages to the window"));
+  zoomOut->setShortcut(QKeySequence::ZoomOut);
+  zoomIn->setShortcut(QKeySequence::ZoomIn);
+  fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  fit->setCheckable(true);
+  zoomText_ = new QLabel(toolBar_);
+  zoomText_->setObjectName(QStringLiteral("zoomText"));
+  zoomText_->setAlignment(Qt::AlignCenter);
+  zoomText_->setFixedWidth(zoomText_->fontMetrics().horizontalAdvance(QStringLiteral("0000%")) + 8);
+  toolBar_->addWidget(zoomText_);
   AddGap(20);
   AddButton(kCmPreviewPrint, QStringLiteral("Print"), QStringLiteral("Print the document"));
   AddGap(20);
   AddButton(kCmPreviewDone, QStringLiteral("Done"), QStringLiteral("Close the preview"));
-  layout->addWidget(tool_bar_);
+  layout->addWidget(toolBar_);
 
   area_ = new PreviewArea(this, printout_);
-  layout->addWidget(area_, 1);
+  scroller_ = new QScrollArea(this);
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setWidgetResizable(true);
+  scroller_->setWidget(area_);
+  // A fitted page changes its size with the window: keep the zoom shown.
+  area_->SetLaidOut([this] {
+    if (zoomText_ != nullptr) zoomText_->setText(ZoomText());
+  });
+  layout->addWidget(scroller_, 1);
 
   connect(actions_[kCmPreviewPrevious], &QAction::triggered, this, &PreviewWindow::PreviousPage);
   connect(actions_[kCmPreviewNext], &QAction::triggered, this, &PreviewWindow::NextPage);
   connect(one, &QAction::triggered, this, &PreviewWindow::OnePage);
   connect(two, &QAction::triggered, this, &PreviewWindow::TwoPages);
+  connect(zoomIn, &QAction::triggered, this, &PreviewWindow::ZoomIn);
+  connect(zoomOut, &QAction::triggered, this, &PreviewWindow::ZoomOut);
+  connect(fit, &QAction::triggered, this, &PreviewWindow::ZoomToFit);
   connect(actions_[kCmPreviewPrint], &QAction::triggered, this, &PreviewWindow::PrintCommand);
   connect(actions_[kCmPreviewDone], &QAction::triggered, this, &PreviewWindow::Done);
 
@@ -163,13 +109,13 @@ PreviewWindow::PreviewWindow(QWidget* parent, QPagedPaintDevice& printer, TEditC
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::AddGap(int width) {
-  auto* gap = new QWidget(tool_bar_);
+  auto* gap = new QWidget(toolBar_);
   gap->setFixedWidth(width);
-  tool_bar_->addWidget(gap);
+  toolBar_->addWidget(gap);
 }
 
 QAction* PreviewWindow::AddButton(int id, const QString& text, const QString& tip) {
-  QAction* action = tool_bar_->addAction(text);
+  QAction* action = toolBar_->addAction(text);
   action->setToolTip(tip);
   action->setStatusTip(tip);
   actions_[id] = action;
@@ -195,7 +141,7 @@ std::vector<QRect> PreviewWindow::PageRects() const {
   return rects;
 }
 
-QString PreviewWindow::PageText() const { return page_text_->text(); }
+QString PreviewWindow::PageText() const { return pageText_->text(); }
 
 void PreviewWindow::ShowPages() {
   auto& pages = area_->Pages();
@@ -210,8 +156,28 @@ void PreviewWindow::UpdateGadgets() {
   actions_[kCmPreviewTwoPages]->setEnabled(page.height() >= page.width());
   actions_[kCmPreviewOnePage]->setChecked(!TwoPagesShown());
   actions_[kCmPreviewTwoPages]->setChecked(TwoPagesShown());
-  page_text_->setText(PreviewPageText(FromPage, ToPage, TwoPagesShown()));
+  pageText_->setText(PreviewPageText(FromPage, ToPage, TwoPagesShown()));
+  const int shown = ShownPercent();
+  actions_[kCmPreviewZoomIn]->setEnabled(NextZoom(shown, true) != shown);
+  actions_[kCmPreviewZoomOut]->setEnabled(NextZoom(shown, false) != shown);
+  actions_[kCmPreviewZoomFit]->setChecked(Zoom() == 0);
+  zoomText_->setText(ZoomText());
 }
+
+int PreviewWindow::Zoom() const { return area_->Zoom(); }
+int PreviewWindow::ShownPercent() const { return area_->ShownPercent(); }
+QString PreviewWindow::ZoomText() const {
+  return QStringLiteral("%1%").arg(ShownPercent());
+}
+
+void PreviewWindow::SetZoom(int percent) {
+  area_->SetZoom(percent);
+  UpdateGadgets();
+}
+
+void PreviewWindow::ZoomIn() { SetZoom(NextZoom(ShownPercent(), true)); }
+void PreviewWindow::ZoomOut() { SetZoom(NextZoom(ShownPercent(), false)); }
+void PreviewWindow::ZoomToFit() { SetZoom(0); }
 
 void PreviewWindow::PreviousPage() {
   if (printout_.MinPage < FromPage) {

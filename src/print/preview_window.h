@@ -10,16 +10,17 @@
 #include <vector>
 
 #include "print/apx_print_out.h"
+#include "print/preview_area.h"
 
 class QAction;
 class QLabel;
 class QPagedPaintDevice;
+class QScrollArea;
 class QToolBar;
 
 namespace foresta {
 
 class TEditClient;
-class PreviewArea;
 
 // Identifiers of the preview's tool bar.
 inline constexpr int kCmPreviewPrevious = 24500;
@@ -29,14 +30,19 @@ inline constexpr int kCmPreviewTwoPages = 24503;
 inline constexpr int kCmPreviewPageText = 24504;
 inline constexpr int kCmPreviewPrint = 24337;
 inline constexpr int kCmPreviewDone = 24505;
+inline constexpr int kCmPreviewZoomOut = 770;
+inline constexpr int kCmPreviewZoomIn = 771;
+inline constexpr int kCmPreviewZoomFit = 772;
 
-// Rectangles for `count` (1 or 2) pages of proportions `page` side by side
-// in `area`: each page centred in its share of the area and as large as
-// 95 percent of that share allows in the direction that limits it.
-std::vector<QRect> LayoutPages(QSize area, QSize page, int count);
+// The zooms offered, percent of the paper's size on the screen.
+inline constexpr int kPreviewZooms[] = {25, 50, 75, 100, 125, 150, 200, 300, 400};
+
+// The next zoom of kPreviewZooms above (`in`) or below `shown` percent;
+// `shown` itself when there is none.
+int NextZoom(int shown, bool in);
 
 // "Page %d", or "Page %d - %d" when two different pages are shown.
-QString PreviewPageText(int from_page, int to_page, bool two_pages);
+QString PreviewPageText(int fromPage, int toPage, bool twoPages);
 
 // The print preview: the printout's pages, one or two at a time, under a
 // tool bar to page through them, print, or close. Run it with exec();
@@ -61,12 +67,19 @@ class PreviewWindow : public QDialog {
   std::vector<QRect> PageRects() const;
   QString PageText() const;
   QAction* Action(int id) const;
+  // The zoom chosen (0: the pages fit the window) and the one shown now.
+  int Zoom() const;
+  int ShownPercent() const;
+  QString ZoomText() const;
 
  public slots:
   void PreviousPage();
   void NextPage();
   void OnePage();
   void TwoPages();
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomToFit();
   void PrintCommand();
   void Done();
 
@@ -75,11 +88,14 @@ class PreviewWindow : public QDialog {
   QAction* AddButton(int id, const QString& text, const QString& tip);
   void ShowPages();
   void UpdateGadgets();
+  void SetZoom(int percent);
 
   APXPrintOut printout_;
   std::function<void()> print_;
-  QToolBar* tool_bar_ = nullptr;
-  QLabel* page_text_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  QLabel* pageText_ = nullptr;
+  QLabel* zoomText_ = nullptr;
+  QScrollArea* scroller_ = nullptr;
   PreviewArea* area_ = nullptr;
   std::map<int, QAction*> actions_;
 };

@@ -93,17 +93,18 @@ constexpr int kHelpMenu[] = {
     kCmHelpContents, kCmHelpUsing, kBar, kCmNote, kBar, kCmAbout,
 };
 
+// Every title has a mnemonic of its own; V and T are left for View and Tools.
 constexpr std::array<MenuDefinition, 12> kMenuBar = {{
     {"&File", kFileMenu},
     {"&Edit", kEditMenu},
     {"&Data", kDataMenu},
     {"Rea&l", kRealMenu},
-    {"Int&eger", kIntegerMenu},
+    {"&Integer", kIntegerMenu},
     {"AvgMa&x", kAvgMaxMenu},
     {"&3-Average", kAverage3Menu},
     {"&10-Average", kAverage10Menu},
-    {"Batc&h", kBatchMenu},
-    {"&Example", kExampleMenu},
+    {"&Batch", kBatchMenu},
+    {"Exa&mple", kExampleMenu},
     {"&Window", kWindowMenu},
     {"&Help", kHelpMenu},
 }};

@@ -20,14 +20,15 @@
 #include <QUrl>
 
 #include "frame/command_routing.h"
-#include "frame/default_document.h"
 #include "frame/frame_status_bar.h"
 #include "frame/help_window.h"
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
+#include "frame/plume_ed_window.h"
 #include "print/document_printer.h"
 #include "frame/print_commands.h"
+#include "frame/frame_fixture.h"
 #include "frame/qt_environment.h"
 
 namespace foresta {
@@ -36,47 +37,7 @@ namespace {
 using test::WaitFor;
 using test::WorkingDirectory;
 
-// A main window whose boxes are answered by the test: every message box is
-// recorded and answered with `answer` (Yes for Yes/No boxes, else OK).
-class FrameWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    window_ = std::make_unique<plume_edApp>(DefaultDocumentFactory());
-    window_->guiShell().SetBundleDirectory(FORESTA_DATA_DIR);
-    window_->guiShell().SetModalRunner([this](QDialog& dialog) {
-      if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-        boxes_.push_back({box->windowTitle(), box->text()});
-        if (box->button(QMessageBox::Yes) != nullptr) return static_cast<int>(yesNo_);
-        return static_cast<int>(QMessageBox::Ok);
-      }
-      return static_cast<int>(QDialog::Rejected);
-    });
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void TearDown() override { window_.reset(); }
-
-  plume_edMDIClient& area() { return window_->documentArea(); }
-  QStringList Titles() {
-    QStringList titles;
-    for (plume_edMDIChild* child : area().Documents()) titles << child->windowTitle();
-    return titles;
-  }
-  QMenu* Menu(const QString& title) {
-    for (QAction* a : window_->menuBar()->actions()) {
-      if (a->text() == title) return a->menu();
-    }
-    return nullptr;
-  }
-
-  struct Box {
-    QString caption, text;
-  };
-  WorkingDirectory dir_;
-  std::unique_ptr<plume_edApp> window_;
-  std::vector<Box> boxes_;
-  QMessageBox::StandardButton yesNo_ = QMessageBox::Yes;
-};
+using test::FrameWindowTest;
 
 TEST_F(FrameWindowTest, StartsWithTheTitleAndNoDocument) {
   EXPECT_EQ("Foresta 2.8, www.foresta-forecasting.org", window_->windowTitle());
@@ -91,8 +52,9 @@ TEST_F(FrameWindowTest, StartsWithTheTitleAndNoDocument) {
 TEST_F(FrameWindowTest, MenuBarHoldsEveryCommandInOrderWithHints) {
   QStringList titles;
   for (QAction* a : window_->menuBar()->actions()) titles << a->text();
-  EXPECT_EQ((QStringList{"&File", "&Edit", "&Data", "Rea&l", "Int&eger", "AvgMa&x",
-                         "&3-Average", "&10-Average", "Batc&h", "&Example", "&Window",
+  // Each menu its own mnemonic: F E D L I X 3 1 B M W H.
+  EXPECT_EQ((QStringList{"&File", "&Edit", "&Data", "Rea&l", "&Integer", "AvgMa&x",
+                         "&3-Average", "&10-Average", "&Batch", "Exa&mple", "&Window",
                          "&Help"}),
             titles);
 
@@ -160,14 +122,11 @@ TEST_F(FrameWindowTest, MenuHintShowsInTheStatusBar) {
 }
 
 TEST_F(FrameWindowTest, PredictionCommandFromTheMenuOpensTheReportInANewWindow) {
-  // With the prediction commands built in, Real/+ Linear runs on the default
-  // input; otherwise Data/Output shows the report the last run left.
-  const bool predictionBuilt = window_->workbench().HasCommand(555);
+  // Real/+ Linear runs on the default input.
   std::ifstream input(FORESTA_DATA_DIR "/example2a.txt", std::ios::binary);
   std::string data((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>());
   dir_.Write("example2a.txt", data);
-  if (!predictionBuilt) dir_.Write("example2b.txt", "Weighted Average\n12.5  \n");
-  window_->Action(predictionBuilt ? 555 : 553)->trigger();
+  window_->Action(555)->trigger();
   ASSERT_EQ(QStringList{"example2b.txt"}, Titles());
   // Opening the report is the run's last step.
   EXPECT_EQ(553, window_->workbench().state().statusCode);
@@ -203,39 +162,22 @@ TEST_F(FrameWindowTest, PrintCommandsNeedADocumentAndAPrinter) {
 
 TEST_F(FrameWindowTest, TypingReportsSizeAndCaretPosition) {
   window_->Action(kCmFileNew)->trigger();
-  QWidget* editor = area().ActiveDocument()->Client()->Widget();
+  QWidget* editor = area().ActiveDocument()->Client();
   QTest::keyClicks(editor, QStringLiteral("abc"));
   EXPECT_EQ("5", window_->frameStatusBar().SizeText());
   EXPECT_EQ("1:4", window_->frameStatusBar().PositionText());
 }
 
-TEST_F(FrameWindowTest, OpeningAFileTwiceGivesIndependentWindows) {
-  dir_.Write("notes.txt", "one\ntwo\n");
-  area().OpenFile("notes.txt");
-  area().OpenFile("notes.txt");
-  const auto documents = area().Documents();
-  ASSERT_EQ(2, documents.size());
-  EXPECT_EQ((QStringList{"notes.txt", "notes.txt"}), Titles());
-  EXPECT_NE(documents[0]->Client(), documents[1]->Client());
-  EXPECT_NE(documents[0]->Client()->Widget(), documents[1]->Client()->Widget());
-  QTest::keyClicks(documents[1]->Client()->Widget(), QStringLiteral("xyz"));
-  documents[1]->Client()->Command(kCmFileSave);
-  area().setActiveSubWindow(documents[0]);
-  documents[0]->Client()->RefreshStatus();
-  // Still "one" and "two", each with its line end.
-  EXPECT_EQ("10", window_->frameStatusBar().SizeText());
-}
-
 TEST_F(FrameWindowTest, AMaximisedActiveWindowMakesTheNextOneMaximised) {
-  dir_.Write("a.txt", "1\n");
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) dir_.Write(name, "1\n");
   area().OpenFile("a.txt");
   EXPECT_FALSE(area().ActiveDocument()->isMaximized());
-  area().OpenFile("a.txt");
+  area().OpenFile("b.txt");
   EXPECT_FALSE(area().ActiveDocument()->isMaximized());
   area().ActiveDocument()->showMaximized();
   window_->Action(kCmFileNew)->trigger();
   EXPECT_TRUE(area().ActiveDocument()->isMaximized());
-  area().OpenFile("a.txt");
+  area().OpenFile("c.txt");
   EXPECT_TRUE(area().ActiveDocument()->isMaximized());
 }
 
@@ -285,7 +227,7 @@ TEST_F(FrameWindowTest, ClosingAsksFirstAndNoKeepsTheApplication) {
 
 TEST_F(FrameWindowTest, ClosingOffersChangedDocumentsForSavingAndCancelKeepsAll) {
   window_->Action(kCmFileNew)->trigger();
-  QTest::keyClicks(area().ActiveDocument()->Client()->Widget(), QStringLiteral("unsaved"));
+  QTest::keyClicks(area().ActiveDocument()->Client(), QStringLiteral("unsaved"));
   int asked = 0;
   window_->guiShell().SetModalRunner([&](QDialog& dialog) {
     auto* box = qobject_cast<QMessageBox*>(&dialog);
@@ -375,7 +317,7 @@ T* WaitForTopLevel() {
 
 TEST_F(FrameWindowTest, DocumentsUseTheDisplayFontAndTheFontDialogOpensAt14Points) {
   window_->Action(kCmFileNew)->trigger();
-  QWidget* editor = area().ActiveDocument()->Client()->Widget();
+  QWidget* editor = area().ActiveDocument()->Client();
   EXPECT_EQ(14, editor->font().pixelSize());
   int dialogPoints = 0;
   QTimer::singleShot(0, [&] {
@@ -391,7 +333,7 @@ TEST_F(FrameWindowTest, DocumentsUseTheDisplayFontAndTheFontDialogOpensAt14Point
 
 TEST_F(FrameWindowTest, RightButtonMenuOffersTheEditingCommands) {
   window_->Action(kCmFileNew)->trigger();
-  QWidget* editor = area().ActiveDocument()->Client()->Widget();
+  QWidget* editor = area().ActiveDocument()->Client();
   QStringList items;
   QTimer::singleShot(0, [&] {
     if (auto* menu = WaitForTopLevel<QMenu>()) {
