@@ -1,5 +1,6 @@
 #include "interchange/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <system_error>
@@ -22,43 +23,43 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 constexpr std::array<std::string_view, 7> kMissingMarkers = {
     "na", "n/a", "#n/a", "nan", "null", "none", "-"};
 
-// Checks the number syntax and copies the number into `out` in the form
-// from_chars reads: no '+', '.' as the separator. False when the cell is
-// not a number.
-bool Normalise(std::string_view text, bool decimalComma, std::string& out) {
-  const char separator = decimalComma ? ',' : '.';
+// Checks the number syntax: an optional sign, digits with an optional
+// separator, an optional exponent, at least one digit before it.
+bool IsNumberSyntax(std::string_view text, char separator) {
   std::size_t i = 0;
-  out.clear();
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') out.push_back('-');
-    ++i;
-  }
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) {
-    out.push_back(text[i++]);
-    ++digits;
-  }
+  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
   if (i < text.size() && text[i] == separator) {
-    out.push_back('.');
     ++i;
-    while (i < text.size() && IsDigit(text[i])) {
-      out.push_back(text[i++]);
-      ++digits;
-    }
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
   }
   if (digits == 0) return false;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    out.push_back('e');
     ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) out.push_back(text[i++]);
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     std::size_t exponentDigits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-      out.push_back(text[i++]);
-      ++exponentDigits;
-    }
+    while (i < text.size() && IsDigit(text[i])) ++i, ++exponentDigits;
     if (exponentDigits == 0) return false;
   }
   return i == text.size();
+}
+
+// Reads a checked number. from_chars takes no '+' and only '.'; other
+// cells are read in place.
+std::errc ParseChecked(std::string_view text, bool decimalComma, float& value) {
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  if (!decimalComma) {
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                     std::chars_format::general);
+    return ptr == text.data() + text.size() ? ec : std::errc::invalid_argument;
+  }
+  thread_local std::string copy;
+  copy.assign(text);
+  std::replace(copy.begin(), copy.end(), ',', '.');
+  auto [ptr, ec] = std::from_chars(copy.data(), copy.data() + copy.size(), value,
+                                   std::chars_format::general);
+  return ptr == copy.data() + copy.size() ? ec : std::errc::invalid_argument;
 }
 
 }  // namespace
@@ -85,20 +86,15 @@ bool IsMissingMarker(std::string_view cell) {
 CellValue ReadCell(std::string_view cell, bool decimalComma) {
   cell = TrimBlanks(cell);
   CellValue result;
-  if (cell.empty() || IsMissingMarker(cell)) {
-    result.kind = CellKind::kMissing;
+  if (!IsNumberSyntax(cell, decimalComma ? ',' : '.')) {
+    if (IsMissingMarker(cell)) result.kind = CellKind::kMissing;
     return result;
   }
-  // Most cells are short; the buffer keeps its capacity between calls.
-  thread_local std::string normal;
-  if (!Normalise(cell, decimalComma, normal)) return result;
-  const char* first = normal.data();
-  const char* last = first + normal.size();
   float value = 0.0f;
-  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  const std::errc ec = ParseChecked(cell, decimalComma, value);
   if (ec == std::errc::result_out_of_range) {
     result.kind = CellKind::kOutOfRange;
-  } else if (ec == std::errc() && ptr == last) {
+  } else if (ec == std::errc()) {
     result.kind = CellKind::kNumber;
     result.value = value;
   }
