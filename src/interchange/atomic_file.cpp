@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 namespace foresta {
 namespace {
@@ -14,8 +15,42 @@ namespace {
 constexpr std::size_t kFlushBytes = 1 << 20;
 constexpr int kNameAttempts = 100;
 
-std::string Why(const std::string& target, int error) {
-  return "cannot write " + target + ": " + std::strerror(error);
+bool Exists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Appends the rest of `in` to `out`, in the kernel where it can.
+bool CopyRest(int in, int out) {
+  for (;;) {
+    const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+    if (n == 0) return true;
+    if (n > 0) continue;
+    if (errno == EINTR) continue;
+    if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP) {
+      return false;
+    }
+    break;
+  }
+  std::vector<char> buffer(kFlushBytes);
+  for (;;) {
+    const ssize_t n = ::read(in, buffer.data(), buffer.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    if (!WriteAll(out, buffer.data(), static_cast<std::size_t>(n))) return false;
+  }
 }
 
 }  // namespace
@@ -29,6 +64,29 @@ void AtomicFile::Discard() {
   temporary_.clear();
 }
 
+std::string AtomicFile::Fail(int error) {
+  Discard();
+  if (error == EEXIST) {
+    refusedExisting_ = true;
+    return target_ + " already exists";
+  }
+  return "cannot write " + target_ + ": " + std::strerror(error);
+}
+
+int AtomicFile::CreateTemporary(std::string& name) {
+  const std::filesystem::path path(target_);
+  const std::string base = "." + path.filename().string() + ".part-" +
+                           std::to_string(::getpid()) + "-";
+  // O_EXCL makes the name ours; the mode goes through the umask as for any
+  // new file.
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    name = (path.parent_path() / (base + std::to_string(attempt))).string();
+    const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
 std::string AtomicFile::Open(const std::string& target, bool replace) {
   Discard();
   target_ = target;
@@ -36,34 +94,19 @@ std::string AtomicFile::Open(const std::string& target, bool replace) {
   failed_ = false;
   refusedExisting_ = false;
   buffer_.clear();
-  struct stat info;
-  if (!replace && ::stat(target.c_str(), &info) == 0) {
-    refusedExisting_ = true;
-    return target + " already exists";
+  if (!replace && Exists(target)) return Fail(EEXIST);
+  std::string name;
+  const int fd = CreateTemporary(name);
+  if (fd < 0) return Fail(errno);
+  temporary_ = name;
+  file_ = ::fdopen(fd, "wb");
+  if (file_ == nullptr) {
+    const int error = errno;
+    ::close(fd);
+    return Fail(error);
   }
-  const std::filesystem::path path(target);
-  const std::string base = "." + path.filename().string() + ".part-" +
-                           std::to_string(::getpid()) + "-";
-  // O_EXCL makes the name ours; the mode goes through the umask as for any
-  // new file.
-  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    std::string candidate =
-        (path.parent_path() / (base + std::to_string(attempt))).string();
-    int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno == EEXIST) continue;
-    if (fd < 0) return Why(target, errno);
-    file_ = ::fdopen(fd, "wb");
-    if (file_ == nullptr) {
-      const int error = errno;
-      ::close(fd);
-      ::unlink(candidate.c_str());
-      return Why(target, error);
-    }
-    temporary_ = candidate;
-    buffer_.reserve(kFlushBytes + 4096);
-    return {};
-  }
-  return Why(target, EEXIST);
+  buffer_.reserve(kFlushBytes + 4096);
+  return {};
 }
 
 void AtomicFile::Flush() {
@@ -80,61 +123,48 @@ void AtomicFile::Write(std::string_view bytes) {
   if (buffer_.size() >= kFlushBytes) Flush();
 }
 
-void AtomicFile::Overwrite(long offset, std::string_view bytes) {
-  Flush();
-  if (file_ == nullptr || failed_) return;
-  const long end = std::ftell(file_);
-  if (std::fseek(file_, offset, SEEK_SET) != 0 ||
-      std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() ||
-      std::fseek(file_, end, SEEK_SET) != 0) {
-    failed_ = true;
-    error_ = errno;
-  }
+bool AtomicFile::Prepend(std::string_view head) {
+  std::string name;
+  const int out = CreateTemporary(name);
+  if (out < 0) return false;
+  const int in = ::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
+  bool ok = in >= 0 && WriteAll(out, head.data(), head.size()) && CopyRest(in, out);
+  const int error = errno;
+  if (in >= 0) ::close(in);
+  if (::close(out) != 0) ok = false;
+  ::unlink((ok ? temporary_ : name).c_str());
+  if (ok) temporary_ = name;
+  errno = error;
+  return ok;
 }
 
-std::string AtomicFile::Commit() {
-  if (file_ == nullptr) return Why(target_, EBADF);
+std::string AtomicFile::Commit(std::string_view head) {
+  if (file_ == nullptr) return Fail(EBADF);
   Flush();
   if (std::fclose(file_) != 0 && !failed_) {
     failed_ = true;
     error_ = errno;
   }
   file_ = nullptr;
-  if (failed_) {
-    Discard();
-    return Why(target_, error_);
-  }
+  if (failed_) return Fail(error_);
+  if (!head.empty() && !Prepend(head)) return Fail(errno != 0 ? errno : EIO);
   if (replace_) {
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
-      const int error = errno;
-      Discard();
-      return Why(target_, error);
-    }
-  } else {
-    // link() refuses an existing name, so a file that appeared meanwhile is
-    // not replaced either.
-    int linked = ::link(temporary_.c_str(), target_.c_str());
-    int error = linked == 0 ? 0 : errno;
-    if (linked != 0 && (error == EPERM || error == EOPNOTSUPP || error == ENOSYS)) {
-      // A file system without hard links: check, then rename.
-      struct stat info;
-      error = ::stat(target_.c_str(), &info) == 0 ? EEXIST : 0;
-      if (error == 0 && ::rename(temporary_.c_str(), target_.c_str()) == 0) {
-        temporary_.clear();
-        return {};
-      }
-      if (error == 0) error = errno;
-    }
-    if (linked != 0) {
-      Discard();
-      if (error == EEXIST) {
-        refusedExisting_ = true;
-        return target_ + " already exists";
-      }
-      return Why(target_, error);
-    }
-    ::unlink(temporary_.c_str());
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) return Fail(errno);
+    temporary_.clear();
+    return {};
   }
+  // link() refuses an existing name, so a file that appeared meanwhile is
+  // not replaced either.
+  if (::link(temporary_.c_str(), target_.c_str()) == 0) {
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+    return {};
+  }
+  const int error = errno;
+  if (error != EPERM && error != EOPNOTSUPP && error != ENOSYS) return Fail(error);
+  // A file system without hard links: check, then rename.
+  if (Exists(target_)) return Fail(EEXIST);
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) return Fail(errno);
   temporary_.clear();
   return {};
 }

@@ -25,13 +25,11 @@ class AtomicFile {
 
   // Buffered writes; a failure is remembered and reported by Commit().
   void Write(std::string_view bytes);
-  // Overwrites bytes already written at `offset`.
-  // REQUIRES: offset + bytes.size() <= bytes written so far.
-  void Overwrite(long offset, std::string_view bytes);
 
-  // Flushes, closes and gives the file its name. Returns an empty text, or
-  // why not (the target then is untouched).
-  std::string Commit();
+  // Flushes, closes and gives the file its name, with `head` (known only
+  // now, a summary say) put before everything written. Returns an empty
+  // text, or why not (the target then is untouched).
+  std::string Commit(std::string_view head = {});
 
   // True when the target existed and was not to be replaced.
   bool refusedExisting() const { return refusedExisting_; }
@@ -39,6 +37,11 @@ class AtomicFile {
  private:
   void Discard();
   void Flush();
+  // Creates a new temporary file beside the target; -1 and errno on failure.
+  int CreateTemporary(std::string& name);
+  // Moves the temporary file's bytes behind `head` in a new temporary file.
+  bool Prepend(std::string_view head);
+  std::string Fail(int error);
 
   std::FILE* file_ = nullptr;
   std::string target_;

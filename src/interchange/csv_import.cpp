@@ -47,7 +47,7 @@ class CsvImport {
   bool ReadRows();
   bool TakeRecord(const CsvRecord& record);
   void WriteRow(std::string_view date, const float* values);
-  std::string CountsText() const;
+  std::string HeadText() const;
   void Fail(ImportProblem problem) {
     if (summary_.problem.ok()) summary_.problem = std::move(problem);
   }
@@ -60,8 +60,6 @@ class CsvImport {
   CsvPreview preview_;
   std::vector<std::size_t> selected_;  // 0-based CSV columns, in output order
   AtomicFile out_;
-  long countsOffset_ = 0;      // where the reserved comment lines start
-  std::size_t countsSize_ = 0;  // and how long they are
   bool headerPending_ = false;
   std::unique_ptr<MissingValueFiller> filler_;
   std::vector<float> values_;
@@ -77,7 +75,7 @@ bool CsvImport::ResolveColumns() {
       if (preview_.columns[j].numeric) selected_.push_back(j);
     }
     if (selected_.empty()) {
-      Fail({kImportNoColumns, 0, 0, "no column to import: no column holds a number"});
+      Fail({kMsgImportNoColumns, 0, 0, "no column to import: no column holds a number"});
       return false;
     }
     return RefuseText();
@@ -87,14 +85,14 @@ bool CsvImport::ResolveColumns() {
   for (const std::string& spec : request_.columns) {
     const int j = FindColumn(preview_, spec);
     if (j < 0) {
-      Fail({kImportUnknownColumn, 0, 0,
+      Fail({kMsgImportUnknownColumn, 0, 0,
             "no column " + Quoted(spec) + "; the columns are " + Join(names)});
       return false;
     }
     const std::size_t column = static_cast<std::size_t>(j);
     for (std::size_t taken : selected_) {
       if (taken == column) {
-        Fail({kImportUnknownColumn, 0, 0, "column " + Quoted(NameOf(column)) + " is named twice"});
+        Fail({kMsgImportUnknownColumn, 0, 0, "column " + Quoted(NameOf(column)) + " is named twice"});
         return false;
       }
     }
@@ -109,7 +107,7 @@ bool CsvImport::RefuseText() {
   for (std::size_t j : selected_) {
     const CsvColumnGuess& c = preview_.columns[j];
     if (c.firstTextRow == 0) continue;
-    Fail(ProblemAt(kImportNotNumeric, c.firstTextRow, static_cast<std::int64_t>(j) + 1,
+    Fail(ProblemAt(kMsgImportNotNumeric, c.firstTextRow, static_cast<std::int64_t>(j) + 1,
                    "column " + Quoted(c.name) + " is not numeric, first bad value " +
                        Quoted(c.firstText)));
     return false;
@@ -117,15 +115,22 @@ bool CsvImport::RefuseText() {
   return true;
 }
 
-std::string CsvImport::CountsText() const {
-  std::string text;
+// The preamble and the comment, which may hold no '*' of its own, then
+// the number of columns.
+std::string CsvImport::HeadText() const {
+  std::vector<std::string> names;
+  for (const std::string& name : summary_.columns) names.push_back(CommentSafe(name));
+  std::string text = std::string(kPreamble) + " source: " + CommentSafe(request_.csvFile) +
+                     "\n columns: " + Join(names) + "\n";
   if (preview_.dateColumn >= 0) {
-    text += " dates: " + summary_.firstDate + " to " + summary_.lastDate + "\n";
+    text += " date column: " +
+            CommentSafe(NameOf(static_cast<std::size_t>(preview_.dateColumn))) + "\n" +
+            " dates: " + summary_.firstDate + " to " + summary_.lastDate + "\n";
   }
   text += " rows: " + std::to_string(summary_.rowsWritten) + " written, " +
           std::to_string(summary_.rowsSkipped) + " skipped, " +
           std::to_string(summary_.rowsFilled) + " filled\n";
-  return text;
+  return text + "*\n" + std::to_string(selected_.size()) + "\n";
 }
 
 bool CsvImport::TakeRecord(const CsvRecord& record) {
@@ -143,7 +148,7 @@ bool CsvImport::TakeRecord(const CsvRecord& record) {
     }
     if (!extraEmpty) {
       const std::size_t column = std::min(fields.size(), expected) + 1;
-      Fail(ProblemAt(kImportRagged, record.row, static_cast<std::int64_t>(column),
+      Fail(ProblemAt(kMsgImportRagged, record.row, static_cast<std::int64_t>(column),
                      "the row has " + std::to_string(fields.size()) +
                          " fields where the first row has " + std::to_string(expected)));
       return false;
@@ -161,22 +166,21 @@ bool CsvImport::TakeRecord(const CsvRecord& record) {
       case CellKind::kMissing:
         if (request_.missing == MissingPolicy::kFail) {
           std::string marker(TrimBlanks(fields[j]));
-          Fail(ProblemAt(kImportMissingValue, record.row, column,
+          Fail(ProblemAt(kMsgImportMissingValue, record.row, column,
                          "missing value" + (marker.empty() ? "" : " " + Quoted(marker)) +
-                             " in column " + Quoted(NameOf(j)) +
-                             "; the policy skip, previous or interpolate accepts it"));
+                             " in column " + Quoted(NameOf(j))));
           return false;
         }
         values_[i] = 0.0f;
         missing_[i] = true;
         break;
       case CellKind::kText:
-        Fail(ProblemAt(kImportNotNumeric, record.row, column,
+        Fail(ProblemAt(kMsgImportNotNumeric, record.row, column,
                        "column " + Quoted(NameOf(j)) + " is not numeric: " +
                            Quoted(std::string(TrimBlanks(fields[j]))) + " is not a number"));
         return false;
       case CellKind::kOutOfRange:
-        Fail(ProblemAt(kImportOutOfRange, record.row, column,
+        Fail(ProblemAt(kMsgImportOutOfRange, record.row, column,
                        Quoted(std::string(TrimBlanks(fields[j]))) +
                            " is beyond single precision"));
         return false;
@@ -222,7 +226,7 @@ bool CsvImport::ReadRows() {
   summary_.rowsFilled = filler_->filled();
   if (preview_.dateColumn >= 0) summary_.lastDate = ShortDate(std::string(TrimBlanks(lastDate_)));
   if (summary_.rowsWritten == 0) {
-    Fail({kImportNoRows, 0, 0,
+    Fail({kMsgImportNoRows, 0, 0,
           "no row to write: every row has a missing value before the first value "
           "of its column"});
     return false;
@@ -235,7 +239,7 @@ ImportSummary CsvImport::Run() {
                                                    : request_.outputFile;
   std::error_code ec;
   if (std::filesystem::equivalent(request_.csvFile, summary_.outputFile, ec)) {
-    Fail({kImportSameFile, 0, 0, summary_.outputFile + " is the CSV file itself"});
+    Fail({kMsgImportSameFile, 0, 0, summary_.outputFile + " is the CSV file itself"});
     return summary_;
   }
   preview_ = PreviewCsv(request_.csvFile, request_.choices);
@@ -244,7 +248,7 @@ ImportSummary CsvImport::Run() {
     return summary_;
   }
   if (preview_.rows.empty()) {
-    Fail(ProblemAt(kImportEmpty, preview_.firstRow + 1, 1, "no data rows after the header"));
+    Fail(ProblemAt(kMsgImportEmpty, preview_.firstRow + 1, 1, "no data rows after the header"));
     return summary_;
   }
   if (!ResolveColumns()) return summary_;
@@ -252,36 +256,12 @@ ImportSummary CsvImport::Run() {
   summary_.hasDates = preview_.dateColumn >= 0;
 
   if (std::string error = out_.Open(summary_.outputFile, request_.force); !error.empty()) {
-    Fail({out_.refusedExisting() ? kImportOutputExists : kImportCannotWrite, 0, 0, error});
+    Fail({out_.refusedExisting() ? kMsgImportOutputExists : kMsgImportCannotWrite, 0, 0, error});
     return summary_;
   }
-  std::vector<std::string> names;
-  for (const std::string& name : summary_.columns) names.push_back(CommentSafe(name));
-  std::string head = std::string(kPreamble) + " source: " + CommentSafe(request_.csvFile) +
-                     "\n columns: " + Join(names) + "\n";
-  if (preview_.dateColumn >= 0) {
-    head += " date column: " + CommentSafe(NameOf(static_cast<std::size_t>(preview_.dateColumn))) +
-            "\n";
-  }
-  // The dates and counts are known only at the end: reserve room for the
-  // longest text and fill it in then, padded with blanks.
-  summary_.firstDate = summary_.lastDate = std::string(kDateTextLimit, ' ');
-  summary_.rowsWritten = summary_.rowsSkipped = summary_.rowsFilled = INT64_MAX;
-  countsOffset_ = static_cast<long>(head.size());
-  countsSize_ = CountsText().size();
-  head += std::string(countsSize_, ' ');
-  head += "*\n" + std::to_string(selected_.size()) + "\n";
-  out_.Write(head);
-  summary_.firstDate.clear();
-  summary_.lastDate.clear();
-  summary_.rowsWritten = summary_.rowsSkipped = summary_.rowsFilled = 0;
-
   if (!ReadRows()) return summary_;
-  std::string counts = CountsText();
-  counts.insert(counts.size() - 1, countsSize_ - counts.size(), ' ');
-  out_.Overwrite(countsOffset_, counts);
-  if (std::string error = out_.Commit(); !error.empty()) {
-    Fail({out_.refusedExisting() ? kImportOutputExists : kImportCannotWrite, 0, 0, error});
+  if (std::string error = out_.Commit(HeadText()); !error.empty()) {
+    Fail({out_.refusedExisting() ? kMsgImportOutputExists : kMsgImportCannotWrite, 0, 0, error});
     return summary_;
   }
   if (summary_.rowsWritten > kImportRowWarning) {
@@ -315,7 +295,7 @@ ImportSummary ImportCsv(const ImportRequest& request) {
     return CsvImport(request).Run();
   } catch (const std::bad_alloc&) {
     ImportSummary summary;
-    summary.problem = {kImportNoMemory, 0, 0,
+    summary.problem = {kMsgImportNoMemory, 0, 0,
                        "not enough memory to hold the rows awaiting interpolation"};
     return summary;
   }

@@ -186,7 +186,7 @@ CsvPreview PreviewCsv(const std::string& path, const CsvChoices& choices,
   CsvPreview p;
   std::string head;
   if (!CsvReader::ReadHead(path, kHeadBytes, head)) {
-    p.problem.code = kImportCannotOpen;
+    p.problem.code = kMsgImportCannotOpen;
     p.problem.message = "cannot open " + path;
     return p;
   }
@@ -209,7 +209,7 @@ CsvPreview PreviewCsv(const std::string& path, const CsvChoices& choices,
     return p.rows.size() <= sampleRows;
   });
   if (firstRow == 0) {
-    if (p.problem.ok()) p.problem = ProblemAt(kImportEmpty, 1, 1, "the file holds no rows");
+    if (p.problem.ok()) p.problem = ProblemAt(kMsgImportEmpty, 1, 1, "the file holds no rows");
     return p;
   }
   if (p.rows.size() > sampleRows) {
@@ -236,7 +236,7 @@ CsvPreview PreviewCsv(const std::string& path, const CsvChoices& choices,
   } else if (*choices.dateColumn != "none") {
     p.dateColumn = FindColumn(p, *choices.dateColumn);
     if (p.dateColumn < 0 && p.problem.ok()) {
-      p.problem.code = kImportUnknownColumn;
+      p.problem.code = kMsgImportUnknownColumn;
       p.problem.message = "no column \"" + *choices.dateColumn + "\" for the dates";
     }
   }

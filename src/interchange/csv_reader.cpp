@@ -49,11 +49,11 @@ class RecordAssembler {
     lastWasCr_ = false;
     if (bounds_.empty()) recordRow_ = line_;
     if (data != nullptr && std::memchr(data, '\0', size) != nullptr) {
-      Fail(kImportBinary, "a NUL byte: this is not a text file");
+      Fail(kMsgImportBinary, "a NUL byte: this is not a text file");
       return;
     }
     if (storage_.size() + size > CsvReader::kMaxRecordBytes) {
-      Fail(kImportMalformed, "a row longer than 8 MB: this is not CSV text");
+      Fail(kMsgImportMalformed, "a row longer than 8 MB: this is not CSV text");
       return;
     }
     const std::size_t start = storage_.size();
@@ -122,9 +122,9 @@ class Parser {
 
 void FailForParser(csv_parser* parser, RecordAssembler& records) {
   if (csv_error(parser) == CSV_EPARSE) {
-    records.Fail(kImportMalformed, "a quote out of place");
+    records.Fail(kMsgImportMalformed, "a quote out of place");
   } else {
-    records.Fail(kImportMalformed, "a field too large to read");
+    records.Fail(kMsgImportMalformed, "a field too large to read");
   }
 }
 
@@ -160,14 +160,14 @@ ImportProblem CsvReader::Read(const std::string& path,
   InputFile in(std::fopen(path.c_str(), "rb"));
   if (!in) {
     ImportProblem p;
-    p.code = kImportCannotOpen;
+    p.code = kMsgImportCannotOpen;
     p.message = "cannot open " + path + ": " + std::strerror(errno);
     return p;
   }
   Parser parser(delimiter_);
   if (!parser.ok()) {
     ImportProblem p;
-    p.code = kImportMalformed;
+    p.code = kMsgImportMalformed;
     p.message = "cannot start the CSV reader";
     return p;
   }
@@ -183,7 +183,7 @@ ImportProblem CsvReader::Read(const std::string& path,
       const auto* bytes = reinterpret_cast<const unsigned char*>(data);
       if (size >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
                         (bytes[0] == 0xFE && bytes[1] == 0xFF))) {
-        records.Fail(kImportBinary, "UTF-16 text; save the file as UTF-8");
+        records.Fail(kMsgImportBinary, "UTF-16 text; save the file as UTF-8");
         break;
       }
       if (size >= sizeof kBom && std::memcmp(data, kBom, sizeof kBom) == 0) {
@@ -197,12 +197,12 @@ ImportProblem CsvReader::Read(const std::string& path,
       break;
     }
     if (csv_get_buffer_size(parser.get()) > kMaxFieldBytes) {
-      records.Fail(kImportMalformed, "a field longer than 1 MB: this is not CSV text");
+      records.Fail(kMsgImportMalformed, "a field longer than 1 MB: this is not CSV text");
     }
   }
   if (!records.done()) {
     if (std::ferror(in.get())) {
-      records.Fail(kImportCannotOpen, "the file could not be read to its end");
+      records.Fail(kMsgImportCannotOpen, "the file could not be read to its end");
     } else if (csv_fini(parser.get(), RecordAssembler::OnField,
                         RecordAssembler::OnRecordEnd, &records) != 0 ||
                csv_error(parser.get()) == CSV_EPARSE) {

@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace foresta {
 namespace {
@@ -49,30 +48,6 @@ std::string Head(std::string_view kind, std::string_view file, int step) {
 }
 
 }  // namespace
-
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
 
 std::string JsonNumbers(std::span<const float> values) {
   auto one = [](float v) { return std::isfinite(v) ? Shortest(v) : std::string("null"); };

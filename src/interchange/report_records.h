@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "interchange/atomic_file.h"
+#include "interchange/json_text.h"
 
 namespace foresta {
 
@@ -21,9 +22,6 @@ struct SummaryRecord {
   std::int64_t highestWeight = 0;
   std::vector<float> error;
 };
-
-// A JSON string literal of `text`, quotes included.
-std::string JsonString(std::string_view text);
 
 // The shortest JSON number that reads back to `value`; null when it is not
 // finite. Several values (several variables) make an array.

@@ -86,7 +86,7 @@ TEST_F(CsvPreviewTest, ChoicesOverrideTheGuesses) {
   choices.dateColumn = "b";
   EXPECT_EQ(Preview("a,b\n1,x\n", choices).dateColumn, 1);
   choices.dateColumn = "c";
-  EXPECT_EQ(Preview("a,b\n1,x\n", choices).problem.code, kImportUnknownColumn);
+  EXPECT_EQ(Preview("a,b\n1,x\n", choices).problem.code, kMsgImportUnknownColumn);
 
   CsvChoices tab;
   tab.delimiter = '\t';
@@ -97,13 +97,13 @@ TEST_F(CsvPreviewTest, ChoicesOverrideTheGuesses) {
 }
 
 TEST_F(CsvPreviewTest, EmptyAndBinaryFilesAreNamedAsSuch) {
-  EXPECT_EQ(Preview("").problem.code, kImportEmpty);
-  EXPECT_EQ(Preview("\n\n  \n").problem.code, kImportEmpty);
+  EXPECT_EQ(Preview("").problem.code, kMsgImportEmpty);
+  EXPECT_EQ(Preview("\n\n  \n").problem.code, kMsgImportEmpty);
   CsvPreview p = Preview(std::string("a,b\n1,\0\x01\x02", 9));
-  EXPECT_EQ(p.problem.code, kImportBinary);
+  EXPECT_EQ(p.problem.code, kMsgImportBinary);
   EXPECT_EQ(p.problem.row, 2);
   EXPECT_EQ(p.problem.column, 2);
-  EXPECT_EQ(Preview(std::string("\xFF\xFE" "a\0,\0", 6)).problem.code, kImportBinary);
+  EXPECT_EQ(Preview(std::string("\xFF\xFE" "a\0,\0", 6)).problem.code, kMsgImportBinary);
 }
 
 }  // namespace
