@@ -41,9 +41,11 @@ inline constexpr std::int64_t kImportRowWarning = 100000;
 // Converts a CSV file into a prediction input file: a comment naming the
 // source, the columns, the first and last date and the rows skipped and
 // filled, then the number of columns and one row of plain decimals per CSV
-// row. The CSV is read once, as a stream; the output appears only when the
-// whole file was converted (never partly written), and an existing output
-// is kept unless `force`. A refusal names the row and column.
+// row. The CSV is read as a stream (its first rows once more beforehand, for
+// the guesses of PreviewCsv), in memory that does not grow with the file;
+// the output appears only when the whole file was converted (never partly
+// written), and an existing output is kept unless `force`. A refusal names
+// the row and column.
 ImportSummary ImportCsv(const ImportRequest& request);
 
 // The CSV's name with its extension replaced by ".txt".
