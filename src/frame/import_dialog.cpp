@@ -234,9 +234,14 @@ std::string ImportCsvInteractively(QWidget* window, GuiShell& shell, CommandRunn
     }
     request.force = true;
   }
+  request.progress = [&runner](double done) {
+    runner.ReportProgress("Importing", done);
+    return !runner.CancelRequested();
+  };
   ImportSummary summary;
   // A large file takes a moment: import behind the progress window.
   runner.Run(std::string("Foresta - ") + kCaption, [&] { summary = ImportCsv(request); });
+  if (summary.problem.code == kMsgImportCancelled) return {};
   if (!summary.problem.ok()) {
     shell.ShowMessage(kCaption, request.csvFile + ": " + summary.problem.message,
                       MessageButtons::kOk, MessageIcon::kWarning);

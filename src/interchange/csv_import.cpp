@@ -215,7 +215,7 @@ bool CsvImport::ReadRows() {
       request_.missing, n,
       [this](std::string_view date, const float* values) { WriteRow(date, values); });
   headerPending_ = preview_.header;
-  CsvReader reader(preview_.delimiter);
+  CsvReader reader(preview_.delimiter, request_.progress);
   ImportProblem read = reader.Read(request_.csvFile, [this](const CsvRecord& record) {
     return TakeRecord(record);
   });

@@ -2,6 +2,7 @@
 #define FORESTA_INTERCHANGE_CSV_IMPORT_H_
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@ struct ImportRequest {
   MissingPolicy missing = MissingPolicy::kFail;
   std::string outputFile;  // empty: the CSV's name with ".txt"
   bool force = false;      // replace an existing output file
+  // Told now and then the share of the file read; returning false cancels
+  // the import, which then writes nothing (kMsgImportCancelled).
+  std::function<bool(double done)> progress;
 };
 
 struct ImportSummary {

@@ -1,7 +1,9 @@
 #include "interchange/csv_reader.h"
 
 #include <csv.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -10,6 +12,8 @@ namespace foresta {
 namespace {
 
 constexpr std::size_t kChunkBytes = 1 << 16;
+// Progress is told every megabyte.
+constexpr std::size_t kChunksPerProgress = 16;
 constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
 
 struct FileCloser {
@@ -174,9 +178,22 @@ ImportProblem CsvReader::Read(const std::string& path,
   RecordAssembler records(handler);
   std::vector<char> chunk(kChunkBytes);
   bool first = true;
+  struct stat info;
+  const double fileSize =
+      ::fstat(::fileno(in.get()), &info) == 0 && info.st_size > 0 ? static_cast<double>(info.st_size) : 0;
+  double read = 0;
+  std::size_t chunks = 0;
   while (!records.done()) {
     std::size_t size = std::fread(chunk.data(), 1, chunk.size(), in.get());
     if (size == 0) break;
+    read += static_cast<double>(size);
+    if (progress_ && ++chunks % kChunksPerProgress == 0 &&
+        !progress_(fileSize > 0 ? read / fileSize : 0.0)) {
+      ImportProblem p;
+      p.code = kMsgImportCancelled;
+      p.message = "the import was cancelled";
+      return p;
+    }
     const char* data = chunk.data();
     if (first) {
       first = false;

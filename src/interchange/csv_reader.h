@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "interchange/import_codes.h"
@@ -20,6 +21,9 @@ struct CsvRecord {
 
 // Returns false to stop reading.
 using CsvRecordHandler = std::function<bool(const CsvRecord&)>;
+// Told now and then the share of the file read so far (0 to 1); returns
+// false to cancel.
+using CsvProgress = std::function<bool(double done)>;
 
 // Streams a CSV file through libcsv, record by record, in memory that does
 // not grow with the file: a fixed read buffer, the current field and the
@@ -34,12 +38,14 @@ class CsvReader {
   static constexpr std::size_t kMaxFieldBytes = 1 << 20;
   static constexpr std::size_t kMaxRecordBytes = 8 << 20;
 
-  explicit CsvReader(char delimiter) : delimiter_(delimiter) {}
+  explicit CsvReader(char delimiter, CsvProgress progress = {})
+      : delimiter_(delimiter), progress_(std::move(progress)) {}
 
   // Reads `path` and hands every record to `handler` until the handler
   // returns false or the file ends. Refuses a file that cannot be opened,
   // UTF-16 text, NUL bytes, a quote out of place and overlong fields, naming
-  // the row and column. Returns a problem with kImportOk otherwise.
+  // the row and column; a cancel from the progress callback stops it with
+  // kMsgImportCancelled. Returns a problem with kImportOk otherwise.
   ImportProblem Read(const std::string& path, const CsvRecordHandler& handler);
 
   // The first `maxBytes` bytes of `path` after any UTF-8 byte-order mark,
@@ -49,6 +55,7 @@ class CsvReader {
 
  private:
   char delimiter_;
+  CsvProgress progress_;
 };
 
 }  // namespace foresta

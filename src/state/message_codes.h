@@ -109,6 +109,7 @@ inline constexpr int kMsgImportOutputExists = 851;
 inline constexpr int kMsgImportCannotWrite = 852;
 inline constexpr int kMsgImportSameFile = 853;
 inline constexpr int kMsgImportNoMemory = 854;
+inline constexpr int kMsgImportCancelled = 855;
 
 // The About box records this code.
 inline constexpr int kMsgAbout = 325;

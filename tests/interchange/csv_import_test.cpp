@@ -270,6 +270,25 @@ TEST_F(CsvImportTest, StarsInNamesStayOutOfTheComment) {
   EXPECT_EQ(state.VariableCount, 2u);
 }
 
+TEST_F(CsvImportTest, ProgressIsToldAndCancelWritesNothing) {
+  const std::string csv = "v\n" + Repeated("12345.678\n", 300000);  // 3 MB
+  std::vector<double> told;
+  ImportRequest request;
+  request.progress = [&](double done) {
+    told.push_back(done);
+    return true;
+  };
+  ASSERT_TRUE(Import(csv, request).problem.ok());
+  ASSERT_EQ(told.size(), 2u);  // every megabyte
+  EXPECT_DOUBLE_EQ(told[1], (2 << 20) / 3000003.0);
+
+  request.force = true;
+  request.progress = [](double) { return false; };
+  ImportSummary s = Import(csv + "1\n", request);
+  EXPECT_EQ(s.problem.code, kMsgImportCancelled);
+  EXPECT_EQ(Data("data.txt"), "1\n" + Repeated("12345.678\n", 300000));  // kept as it was
+}
+
 TEST_F(CsvImportTest, WarnsAboveOneHundredThousandRows) {
   std::string csv = "v\n";
   for (int i = 0; i < 100001; ++i) csv += std::to_string(i % 97) + "\n";
