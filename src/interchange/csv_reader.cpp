@@ -12,6 +12,7 @@ namespace foresta {
 namespace {
 
 constexpr std::size_t kChunkBytes = 1 << 16;
+constexpr std::size_t kFieldGrowth = 1 << 12;
 // Progress is told every megabyte.
 constexpr std::size_t kChunksPerProgress = 16;
 constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
@@ -108,7 +109,12 @@ class Parser {
   explicit Parser(char delimiter) {
     ok_ = csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL |
                                  CSV_EMPTY_IS_NULL) == 0;
-    if (ok_) csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
+    if (ok_) {
+      csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
+      // The field buffer grows by this much at a time; libcsv's default of
+      // 128 bytes makes a long field cost a reallocation every 128 bytes.
+      csv_set_blk_size(&parser_, kFieldGrowth);
+    }
   }
   ~Parser() {
     if (ok_) csv_free(&parser_);
