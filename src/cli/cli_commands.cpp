@@ -7,6 +7,7 @@
 #include "cli/cli_session.h"
 #include "cli/commands_command.h"
 #include "cli/event_printer.h"
+#include "cli/import_command.h"
 #include "cli/predict_command.h"
 #ifdef FORESTA_HAVE_PRINT
 #include "cli/print_command.h"
@@ -101,10 +102,15 @@ const std::vector<Subcommand>& Subcommands() {
        "check an input data file; exit 0 when it is usable", RunTest},
       {"predict",
        "predict [--code N] [--precision P] [--trend T] [--output FILE] "
-       "INPUT_OR_DIRECTORY",
+       "[--json] [--csv OUT] INPUT_OR_DIRECTORY",
        "predict the next row (code 1-27) or K rows (K x 100 + code) and "
-       "print the report",
+       "print the report, or its numbers as JSON records or CSV rows",
        RunPredict},
+      {"import",
+       "import FILE.csv [--columns NAME_OR_INDEX,...] [--date-column NAME_OR_INDEX|none] "
+       "[--delimiter C|tab] [--decimal-comma] [--missing fail|skip|previous|interpolate] "
+       "[--output FILE] [--force]",
+       "write the numeric columns of a CSV file as an input data file", RunImport},
       {"commands", "commands [--json]",
        "list every command identifier with its menu, label and hint", RunCommands},
       {"batch", "batch [FILE]",

@@ -10,7 +10,7 @@ namespace foresta {
 CliSession::CliSession(const GlobalOptions& options, CliStreams io, EchoStyle echo)
     : options_(options),
       io_(io),
-      shell_(echo == EchoStyle::kRecords ? io.out : io.err, echo, options.json),
+      shell_(echo == EchoStyle::kMessages ? io.err : io.out, echo, options.json),
       workbench_(shell_) {
   shell_.answerYes = options.answerYes;
   shell_.confirmDialogs = options.confirmDialogs;
@@ -47,6 +47,17 @@ bool CliSession::PrintReport(const std::string& file) {
 bool CliSession::DocumentOpened() const {
   for (const ShellEvent& event : shell_.events()) {
     if (event.kind == ShellEvent::Kind::kOpen) return true;
+  }
+  return false;
+}
+
+bool CliSession::MessageShown() const {
+  for (const ShellEvent& event : shell_.events()) {
+    if (event.kind == ShellEvent::Kind::kInformation ||
+        event.kind == ShellEvent::Kind::kQuestion ||
+        event.kind == ShellEvent::Kind::kMessage) {
+      return true;
+    }
   }
   return false;
 }

@@ -28,6 +28,8 @@ class CliSession {
 
   // Whether a command showed a document (the prediction report, say).
   bool DocumentOpened() const;
+  // Whether a command showed a message box (information, question or other).
+  bool MessageShown() const;
 
   Workbench& workbench() { return workbench_; }
   WorkbenchState& state() { return workbench_.state(); }

@@ -1,6 +1,6 @@
 #include "cli/event_printer.h"
 
-#include <cstdio>
+#include "interchange/report_records.h"
 
 namespace foresta {
 namespace {
@@ -18,38 +18,17 @@ std::string OneLine(const std::string& text) {
 
 }  // namespace
 
-std::string JsonEscape(const std::string& text) {
-  std::string out;
-  out.reserve(text.size() + 8);
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out;
-}
-
 void PrintingShell::OnEvent(const ShellEvent& e) {
   using K = ShellEvent::Kind;
   if (style_ == EchoStyle::kRecords) {
     PrintRecord(e);
   } else if (e.kind == K::kInformation || e.kind == K::kQuestion ||
              e.kind == K::kMessage) {
-    out_ << e.text << "\n";
+    if (style_ == EchoStyle::kErrorRecords) {
+      out_ << ErrorJson(e.text);
+    } else {
+      out_ << e.text << "\n";
+    }
     out_.flush();
   }
 }

@@ -4,17 +4,18 @@
 #include <ostream>
 #include <string>
 
+#include "interchange/json_text.h"
 #include "state/recording_shell.h"
 
 namespace foresta {
-
-// Escapes a byte string for a JSON string literal (without the quotes).
-std::string JsonEscape(const std::string& text);
 
 // How the command line shows what the commands present.
 enum class EchoStyle {
   kRecords,   // every presenter call as one record (JSON or readable)
   kMessages,  // the text of each message box, one per line
+  // the text of each message box as {"kind":"error","message":...}: what
+  // a prediction shows in a box is why it failed
+  kErrorRecords,
 };
 
 // The Shell of the command line: answers from its settings and prints what

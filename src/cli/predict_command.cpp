@@ -1,10 +1,13 @@
 #include "cli/predict_command.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 
 #include "cli/arguments.h"
 #include "cli/cli_session.h"
+#include "cli/report_export.h"
+#include "interchange/report_records.h"
 #include "prediction/directory_scan.h"
 #include "prediction/input_check.h"
 #include "workbench/prediction_run.h"
@@ -32,11 +35,15 @@ void ListDirectoryInputs(const std::string& directory, Workbench& wb) {
 
 int RunPredict(const GlobalOptions& options,
                const std::vector<std::string>& args, CliStreams io) {
-  CliSession session(options, io, EchoStyle::kMessages);
+  // --json may also stand among the options; it decides how messages echo.
+  const bool json =
+      options.json || std::find(args.begin(), args.end(), "--json") != args.end();
+  CliSession session(options, io, json ? EchoStyle::kErrorRecords : EchoStyle::kMessages);
   if (!session.ApplySettings()) return kExitUsage;
   WorkbenchState& s = session.state();
   int code = 1;
   std::string input;
+  std::string csvFile;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--code" || arg == "--precision" || arg == "--trend") {
@@ -46,12 +53,14 @@ int RunPredict(const GlobalOptions& options,
         return kExitUsage;
       }
       (arg == "--code" ? code : arg == "--precision" ? s.precision : s.trend) = value;
-    } else if (arg == "--output") {
+    } else if (arg == "--output" || arg == "--csv") {
       if (i + 1 >= args.size()) {
-        io.err << "foresta-cli: --output needs a file name\n";
+        io.err << "foresta-cli: " << arg << " needs a file name\n";
         return kExitUsage;
       }
-      s.predictionOutputFile = args[++i];
+      (arg == "--output" ? s.predictionOutputFile : csvFile) = args[++i];
+    } else if (arg == "--json") {
+      continue;
     } else if (input.empty() && IsOperand(arg)) {
       input = arg;
     } else {
@@ -63,6 +72,21 @@ int RunPredict(const GlobalOptions& options,
     io.err << "foresta-cli: predict needs an input file or directory\n";
     return kExitUsage;
   }
+  auto fail = [&](const std::string& message) {
+    if (json) {
+      io.out << ErrorJson(message);
+    } else {
+      io.err << "foresta-cli: " << message << "\n";
+    }
+    return kExitFailure;
+  };
+  CsvRecordFile csv;
+  if (!csvFile.empty()) {
+    if (std::string error = csv.Open(csvFile); !error.empty()) return fail(error);
+  }
+  ReportExporter exporter(json ? &io.out : nullptr, csvFile.empty() ? nullptr : &csv);
+  if (json || !csvFile.empty()) session.workbench().SetReportListener(&exporter);
+
   s.ResetNumericTexts();
   std::error_code ec;
   if (std::filesystem::is_directory(input, ec)) {
@@ -74,6 +98,18 @@ int RunPredict(const GlobalOptions& options,
   }
 
   const bool ok = RunAnyPredictionCode(session.workbench(), code);
+  session.workbench().SetReportListener(nullptr);
+  if (!csvFile.empty() && exporter.any()) {
+    if (std::string error = csv.Commit(); !error.empty()) return fail(error);
+  }
+  if (json) {
+    // Every failure the run shows is already an error record; one it did
+    // not show still gets one.
+    if (!ok && !session.MessageShown()) {
+      return fail("no prediction was made (status " + std::to_string(s.statusCode) + ")");
+    }
+    return ok ? kExitOk : kExitFailure;
+  }
   // A Directory run reports every file it could; print that even when some
   // files failed.
   if (session.DocumentOpened() && !session.PrintReport(s.predictionOutputFile)) {

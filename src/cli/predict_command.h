@@ -8,10 +8,13 @@
 
 namespace foresta {
 
-// predict [--code N] [--precision P] [--trend T] [--output FILE]
-//         INPUT_OR_DIRECTORY
+// predict [--code N] [--precision P] [--trend T] [--output FILE] [--json]
+//         [--csv OUT] INPUT_OR_DIRECTORY
 // Runs one prediction (or an averaged one, or one over every usable "*.txt"
-// file of a directory) in the current directory and prints the report.
+// file of a directory) in the current directory and prints the report. With
+// --json it prints instead one record per candidate and one summary per
+// report and step, and every failure as an error record; --csv writes the
+// same records as CSV rows to OUT. The report files are written as always.
 int RunPredict(const GlobalOptions& options,
                const std::vector<std::string>& args, CliStreams io);
 

@@ -26,7 +26,7 @@ inline bool IsEditorCommand(int id) {
 // Commands the frame and its document area handle.
 inline bool IsFrameCommand(int id) {
   switch (id) {
-    case kCmFileNew: case kCmFileOpen: case kCmExit: case kCmPrintPreview:
+    case kCmFileNew: case kCmFileOpen: case kCmImportCsv: case kCmExit: case kCmPrintPreview:
     case kCmPrint: case kCmPrintSetup: case kCmCascade: case kCmTile:
     case kCmArrangeIcons: case kCmCloseAll:
       return true;

@@ -37,6 +37,8 @@ class GuiShell : public Shell {
   void Beep() override;
 
   void SetModalRunner(ModalRunner runner) { modal_ = std::move(runner); }
+  // Shows a dialog of the window's own modally, through the modal runner.
+  int RunModal(QDialog& dialog) { return Exec(dialog); }
 
   // Where the bundled documents are; by default the program's directory.
   void SetBundleDirectory(std::string directory) { bundle_ = std::move(directory); }

@@ -23,6 +23,7 @@
 #include "frame/drawn_icon.h"
 #include "frame/frame_status_bar.h"
 #include "frame/help_window.h"
+#include "frame/import_dialog.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
 #include "frame/plume_ed_window.h"
@@ -297,6 +298,7 @@ void plume_edApp::FrameCommand(int id) {
   switch (id) {
     case kCmFileNew: client_->New(); break;
     case kCmFileOpen: OpenFromDialog(); break;
+    case kCmImportCsv: ImportFromDialog(); break;
     case kCmExit: close(); break;
     case kCmCascade: client_->cascadeSubWindows(); break;
     case kCmTile: client_->tileSubWindows(); break;
@@ -324,6 +326,18 @@ void plume_edApp::OpenFromDialog() {
   const std::string chosen = client_->Open();
   // A cancelled Open changes nothing.
   if (chosen.empty()) return;
+  LinkInput(chosen);
+}
+
+void plume_edApp::ImportFromDialog() {
+  if (runner_->Busy()) return;
+  const std::string written = ImportCsvInteractively(this, guiShell_, *runner_);
+  if (written.empty()) return;
+  client_->OpenFile(written);
+  LinkInput(written);
+}
+
+void plume_edApp::LinkInput(const std::string& chosen) {
   // The file opened last becomes the prediction input. Inside the working
   // directory it is named relative to it, as the Link dialog shows names.
   QString name = FromText(chosen);

@@ -76,6 +76,9 @@ class plume_edApp : public QMainWindow {
   void FrameCommand(int id);
   void EditorCommand(int id);
   void OpenFromDialog();
+  void ImportFromDialog();
+  // Makes `file`, open in a document window, the prediction input.
+  void LinkInput(const std::string& file);
   void ArrangeIcons();
   void EnterHelpMode();
   void LeaveHelpMode();

@@ -58,6 +58,7 @@ class ReportWriter {
     }
   }
   bool DecodeRow(int first, ByteSource& in);
+  void TellSummary(bool made);
   static float ReadWeight(ByteSource& in);
   void RecordResults(bool made);
 
@@ -71,7 +72,27 @@ class ReportWriter {
   std::vector<float> numbers_, sums_, best_;
   std::int64_t total_ = 0;
   std::int64_t maximum_ = 0;
+  ReportNumbers exported_;
 };
+
+// Hands the listener the summary exactly as the report writes it.
+void ReportWriter::TellSummary(bool made) {
+  if (request_.listener == nullptr) return;
+  exported_.made = made;
+  if (made) {
+    for (std::uint32_t j = 0; j < n_; ++j) {
+      float average = sums_[j] / static_cast<float>(total_);
+      if (integer()) average = static_cast<float>(TruncateTowardZero(average + 0.5f));
+      exported_.weightedAverage.push_back(average);
+      float error = widths_[j] / 2.0f;
+      if (kind_ == ReportKind::kGrowth) error = state_.ValueMinima[n_ + j] * widths_[j] / 2.0f;
+      exported_.error.push_back(error);
+    }
+    exported_.highestProbability = best_;
+    exported_.highestWeight = maximum_;
+  }
+  request_.listener->OnSummary(exported_);
+}
 
 // Decodes the N codes of one listed row into numbers_. `first` is the row's
 // first character. False when the row is cut short.
@@ -164,6 +185,8 @@ int ReportWriter::Run(ByteSource& in) {
   numbers_.assign(n_, 0.0f);
   sums_.assign(n_, 0.0f);
   best_.assign(n_, 0.0f);
+  exported_.inputFile = request_.predictionInputFile;
+  exported_.averageIndex = request_.averageIndex;
 
   int c;
   do {
@@ -184,6 +207,9 @@ int ReportWriter::Run(ByteSource& in) {
       }
     }
     const float weight = ReadWeight(in);
+    if (request_.listener != nullptr) {
+      request_.listener->OnCandidate(exported_, numbers_, weight);
+    }
     if (listing() && out_ != nullptr) {
       Write("     ");
       out_->WriteReal(weight);
@@ -224,6 +250,7 @@ int ReportWriter::Run(ByteSource& in) {
     }
     Write("\n");
   }
+  TellSummary(made);
   RecordResults(made);
   return kReportOk;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "prediction/prediction_state.h"
+#include "prediction/report_listener.h"
 #include "prediction/text_output.h"
 
 namespace foresta {
@@ -48,6 +49,9 @@ struct ReportRequest {
   // -1 for a single prediction; 0, 1, ... for the steps of an average,
   // whose results go into LastRowsTable row averageIndex + trend - 1.
   int averageIndex = -1;
+  // Told every candidate and the summary, whatever the target (silent
+  // reports included); not owned, may be null.
+  ReportListener* listener = nullptr;
 };
 
 // Reads the vote lines of the recognition output, decodes each listed row,

@@ -93,6 +93,24 @@ inline constexpr int kDocReport = 553;
 inline constexpr int kDocEcho = 554;
 inline constexpr int kDocBatch = 566;
 
+// CSV import refusals; the message names the row and column.
+inline constexpr int kMsgImportCannotOpen = 840;
+inline constexpr int kMsgImportEmpty = 841;
+inline constexpr int kMsgImportBinary = 842;
+inline constexpr int kMsgImportMalformed = 843;   // a quote out of place, a field too long
+inline constexpr int kMsgImportRagged = 844;
+inline constexpr int kMsgImportNotNumeric = 845;
+inline constexpr int kMsgImportMissingValue = 846;
+inline constexpr int kMsgImportOutOfRange = 847;
+inline constexpr int kMsgImportUnknownColumn = 848;
+inline constexpr int kMsgImportNoColumns = 849;
+inline constexpr int kMsgImportNoRows = 850;
+inline constexpr int kMsgImportOutputExists = 851;
+inline constexpr int kMsgImportCannotWrite = 852;
+inline constexpr int kMsgImportSameFile = 853;
+inline constexpr int kMsgImportNoMemory = 854;
+inline constexpr int kMsgImportCancelled = 855;
+
 // The About box records this code.
 inline constexpr int kMsgAbout = 325;
 

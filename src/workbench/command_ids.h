@@ -19,6 +19,9 @@ inline constexpr int kCmPrint = 24337;
 inline constexpr int kCmPrintSetup = 24338;
 inline constexpr int kCmExit = 24310;
 
+// Import and export (File menu): 740 to 759. The window handles these too.
+inline constexpr int kCmImportCsv = 740;
+
 inline constexpr int kCmEditUndo = 24321;
 inline constexpr int kCmEditCut = 24322;
 inline constexpr int kCmEditCopy = 24323;

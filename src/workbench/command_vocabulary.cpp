@@ -30,7 +30,7 @@ std::vector<CommandRow> CollectRows() {
 constexpr int kBar = 0;
 
 constexpr int kFileMenu[] = {
-    kCmFileNew, kCmFileOpen, kCmFileClose, kBar,
+    kCmFileNew, kCmFileOpen, kCmImportCsv, kCmFileClose, kBar,
     kCmFileSave, kCmFileSaveAs, kCmFileRevert, kBar,
     kCmPrintPreview, kCmPrint, kCmPrintSetup, kBar,
     kCmExit,

@@ -103,6 +103,7 @@ RunResult Report(Workbench& wb, const RunCodeInfo& info, const StepOptions& opti
   r.style = info.style;
   r.mode = info.mode;
   r.averageIndex = options.averageIndex;
+  r.listener = wb.reportListener();
   ReportTarget target = options.silent       ? ReportTarget::kSilent
                         : options.collective ? ReportTarget::kCollective
                                              : ReportTarget::kFile;

@@ -8,6 +8,8 @@ namespace {
 constexpr CommandRow kRows[] = {
     {kCmFileNew, "&New", "Create a new document", nullptr},
     {kCmFileOpen, "&Open...", "Open an existing document; it becomes the input data file", nullptr},
+    {kCmImportCsv, "&Import CSV...",
+     "Convert a CSV file into an input data file, open it and make it the input", nullptr},
     {kCmFileClose, "&Close", "Close the active document", nullptr},
     {kCmFileSave, "&Save", "Save the active document", nullptr},
     {kCmFileSaveAs, "Save &As...", "Save the active document under a new name", nullptr},

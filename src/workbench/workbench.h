@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "prediction/prediction_state.h"
+#include "prediction/report_listener.h"
 #include "workbench/command_vocabulary.h"
 #include "state/random_stream.h"
 #include "state/shell.h"
@@ -42,6 +43,11 @@ class Workbench {
   // the listing recognitions append to; false when it cannot be created.
   bool OpenEngineOutput();
 
+  // Every prediction report tells `listener` its numbers from now on (the
+  // command line's export); nullptr stops that. Not owned.
+  void SetReportListener(ReportListener* listener) { reportListener_ = listener; }
+  ReportListener* reportListener() const { return reportListener_; }
+
   WorkbenchState& state() { return state_; }
   const WorkbenchState& state() const { return state_; }
   PredictionState& prediction() { return prediction_; }
@@ -55,6 +61,7 @@ class Workbench {
   PredictionState prediction_;
   Engine engine_;
   RandomStream random_;
+  ReportListener* reportListener_ = nullptr;
 };
 
 // Texts of the About box and of the close question.

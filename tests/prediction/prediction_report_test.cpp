@@ -193,5 +193,65 @@ TEST_F(PredictionReportTest, CollectiveAppendsUnderAHeaderPerFile) {
             "\n" + stars + "\nInput file: b.txt\n\n");
 }
 
+// Collects what the report writer tells its listener.
+class CollectingListener : public ReportListener {
+ public:
+  void OnCandidate(const ReportNumbers& report, std::span<const float> numbers,
+                   float weight) override {
+    candidates.push_back({report.inputFile, std::vector<float>(numbers.begin(), numbers.end()),
+                          weight});
+  }
+  void OnSummary(const ReportNumbers& report) override { summaries.push_back(report); }
+
+  struct Candidate {
+    std::string file;
+    std::vector<float> numbers;
+    float weight;
+  };
+  std::vector<Candidate> candidates;
+  std::vector<ReportNumbers> summaries;
+};
+
+TEST_F(PredictionReportTest, ListenerHearsTheNumbersTheReportWrites) {
+  SetUpVariable(0.0f, 10.0f, 2);
+  WriteFile("example1.dat", RecognitionOutput("00011 00001     3\n00001 00011     1\n"));
+  CollectingListener listener;
+  ReportRequest r = Request(5, 1, kModeInteger);
+  r.predictionInputFile = "prices.txt";
+  r.listener = &listener;
+  ASSERT_EQ(WritePredictionReport(ReportKind::kValue, r, ReportTarget::kFile, state_),
+            kReportOk);
+  EXPECT_EQ(ReadFile("example2b.txt"),
+            "Possibility              Confidence*Probability  \n"
+            "4  1       3\n1  4       1\n" +
+                kDashes +
+                "\nWeighted Average\n3  2  \n"
+                "Highest Probability\n4  1  3\n"
+                "Error of each number\n1.2  1.2  \n");
+  ASSERT_EQ(listener.candidates.size(), 2u);
+  EXPECT_EQ(listener.candidates[0].file, "prices.txt");
+  EXPECT_EQ(listener.candidates[0].numbers, (std::vector<float>{4, 1}));
+  EXPECT_EQ(listener.candidates[1].weight, 1.0f);
+  ASSERT_EQ(listener.summaries.size(), 1u);
+  const ReportNumbers& s = listener.summaries[0];
+  EXPECT_TRUE(s.made);
+  EXPECT_EQ(s.averageIndex, -1);
+  EXPECT_EQ(s.weightedAverage, (std::vector<float>{3, 2}));
+  EXPECT_EQ(s.highestProbability, (std::vector<float>{4, 1}));
+  EXPECT_EQ(s.highestWeight, 3);
+  EXPECT_FLOAT_EQ(s.error[1], 1.2f);
+
+  // Silent steps and empty lists are told too.
+  WriteFile("example1.dat", RecognitionOutput(""));
+  r.averageIndex = 2;
+  ASSERT_EQ(WritePredictionReport(ReportKind::kValue, r, ReportTarget::kSilent, state_),
+            kReportOk);
+  ASSERT_EQ(listener.summaries.size(), 2u);
+  EXPECT_FALSE(listener.summaries[1].made);
+  EXPECT_EQ(listener.summaries[1].averageIndex, 2);
+  EXPECT_TRUE(listener.summaries[1].weightedAverage.empty());
+  EXPECT_EQ(listener.candidates.size(), 2u);
+}
+
 }  // namespace
 }  // namespace foresta
