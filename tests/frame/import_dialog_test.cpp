@@ -17,7 +17,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "frame/default_document.h"
 #include "frame/gui_shell.h"
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
@@ -124,7 +123,7 @@ void ChooseFile(const QString& name) {
 class ImportCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window_ = std::make_unique<plume_edApp>(DefaultDocumentFactory());
+    window_ = std::make_unique<plume_edApp>();
     window_->guiShell().SetModalRunner([this](QDialog& dialog) {
       if (auto* import = qobject_cast<ImportCsvDialog*>(&dialog)) {
         if (!configure_(*import)) return static_cast<int>(QDialog::Rejected);
