@@ -6,6 +6,7 @@
 #include "cli/batch_command.h"
 #include "cli/event_printer.h"
 #include "cli/predict_command.h"
+#include "foresta/version.h"
 #ifdef FORESTA_HAVE_PRINT
 #include "cli/print_command.h"
 #endif
@@ -116,8 +117,9 @@ int RunTest(const GlobalOptions& options, const std::vector<std::string>& args,
 }
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: foresta-cli [--set FIELD=VALUE]... [--text NAME=TEXT]... "
-         "[--answer yes|no] [--dialogs ok|cancel] [--json] SUBCOMMAND ...\n\n"
+  out << "Usage: foresta-cli [--set FIELD=VALUE]... [--text NAME=TEXT]... "
+         "[--answer yes|no] [--dialogs ok|cancel] [--json] SUBCOMMAND ...\n"
+         "   or: foresta-cli --help | --version\n\n"
          "subcommands:\n";
   for (const Subcommand& s : Subcommands()) {
     out << "  " << s.usage << "\n      " << s.description << "\n";
@@ -164,6 +166,9 @@ int RunCommandLine(const std::vector<std::string>& args, CliStreams io) {
     };
     if (arg == "--help" || arg == "-h") {
       PrintUsage(io.out);
+      return kExitOk;
+    } else if (arg == "--version") {
+      io.out << kProductTitle << "\n";
       return kExitOk;
     } else if (arg == "--json") {
       options.json = true;

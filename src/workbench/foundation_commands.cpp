@@ -24,7 +24,7 @@ void OpenManual(Workbench& wb) { wb.Open(324); }
 
 void About(Workbench& wb) {
   wb.state().statusCode = 325;
-  wb.shell().ShowMessage(kProductWebAddress, AboutText(), MessageButtons::kOk,
+  wb.shell().ShowMessage(kProductTitle, AboutText(), MessageButtons::kOk,
                          MessageIcon::kInformation);
 }
 
