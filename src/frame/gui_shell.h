@@ -38,7 +38,7 @@ class GuiShell : public Shell {
 
   void SetModalRunner(ModalRunner runner) { modal_ = std::move(runner); }
 
-  // Where the bundled documents are; by default the program's directory.
+  // Where the bundled documents are; by default BundledFilesDirectory().
   void SetBundleDirectory(std::string directory) { bundle_ = std::move(directory); }
   // `file` as found in the working directory, or else in the bundle.
   std::string ResolveBundled(const std::string& file) const;
