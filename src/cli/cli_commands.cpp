@@ -6,10 +6,8 @@
 #include "cli/batch_command.h"
 #include "cli/event_printer.h"
 #include "cli/predict_command.h"
-#include "foresta/version.h"
-#ifdef FORESTA_HAVE_PRINT
 #include "cli/print_command.h"
-#endif
+#include "foresta/version.h"
 #include "prediction/input_check.h"
 #include "state/message_texts.h"
 #include "state/state_fields.h"
@@ -143,11 +141,10 @@ const std::vector<Subcommand>& Subcommands() {
       {"batch", "batch [FILE]",
        "test and run a batch file (default batch.txt) and print its report",
        RunBatch},
-#ifdef FORESTA_HAVE_PRINT
       {"print", "print FILE --pdf OUT.pdf",
-       "print a text file as the editor prints it, onto the pages of a PDF file",
+       "print a text file as the editor prints it, onto the pages of a PDF "
+       "file (runs foresta-print)",
        RunPrint},
-#endif
   };
   return table;
 }
