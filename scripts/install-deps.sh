@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Foresta needs to build, test and benchmark.
+# Installs the Debian 12 packages Foresta needs to build, test, benchmark
+# and package (help2man writes the manual pages, dpkg-dev's dpkg-shlibdeps
+# finds the package's dependencies, desktop-file-utils checks the entry).
 # Idempotent: packages already present are left as they are.
 set -euo pipefail
 
@@ -9,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth fonts-liberation poppler-utils
   libcsv-dev
+  help2man desktop-file-utils dpkg-dev
 )
 
 missing=()

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/engine.h"
-#include "engine/recognition_reference.h"
+#include "support/recognition_reference.h"
 
 namespace foresta {
 namespace {

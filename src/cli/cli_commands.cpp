@@ -9,9 +9,8 @@
 #include "cli/event_printer.h"
 #include "cli/import_command.h"
 #include "cli/predict_command.h"
-#ifdef FORESTA_HAVE_PRINT
 #include "cli/print_command.h"
-#endif
+#include "foresta/version.h"
 #include "prediction/input_check.h"
 #include "state/message_codes.h"
 #include "state/message_texts.h"
@@ -84,8 +83,9 @@ int RunTest(const GlobalOptions& options, const std::vector<std::string>& args,
 }
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: foresta-cli [--set FIELD=VALUE]... [--text NAME=TEXT]... "
-         "[--answer yes|no] [--dialogs ok|cancel] [--json] SUBCOMMAND ...\n\n"
+  out << "Usage: foresta-cli [--set FIELD=VALUE]... [--text NAME=TEXT]... "
+         "[--answer yes|no] [--dialogs ok|cancel] [--json] SUBCOMMAND ...\n"
+         "   or: foresta-cli --help | --version\n\n"
          "subcommands:\n";
   for (const Subcommand& s : Subcommands()) {
     out << "  " << s.usage << "\n      " << s.description << "\n";
@@ -116,11 +116,10 @@ const std::vector<Subcommand>& Subcommands() {
       {"batch", "batch [FILE]",
        "test and run a batch file (default batch.txt) and print its report",
        RunBatch},
-#ifdef FORESTA_HAVE_PRINT
       {"print", "print FILE --pdf OUT.pdf",
-       "print a text file as the editor prints it, onto the pages of a PDF file",
+       "print a text file as the editor prints it, onto the pages of a PDF "
+       "file (runs foresta-print)",
        RunPrint},
-#endif
   };
   return table;
 }
@@ -139,6 +138,9 @@ int RunCommandLine(const std::vector<std::string>& args, CliStreams io) {
     };
     if (arg == "--help" || arg == "-h") {
       PrintUsage(io.out);
+      return kExitOk;
+    } else if (arg == "--version") {
+      io.out << kProductTitle << "\n";
       return kExitOk;
     } else if (arg == "--json") {
       options.json = true;

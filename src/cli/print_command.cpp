@@ -1,107 +1,119 @@
 #include "cli/print_command.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QPdfWriter>
-#include <QString>
-#include <cstdlib>
-#include <memory>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <ostream>
 
-#include "editor/document_file.h"
-#include "editor/edit_prompter.h"
-#include "editor/widget/edit_client.h"
-#include "print/apx_print_out.h"
+#include "state/bundled_files.h"
+
+extern char** environ;
 
 namespace foresta {
 namespace {
 
-// The editor's messages go to standard error; no question is ever put.
-class StreamPrompter : public EditPrompter {
- public:
-  explicit StreamPrompter(std::ostream& err) : err_(err) {}
-  Answer Message(const std::string& caption, const std::string& text, Buttons, Icon) override {
-    err_ << "foresta-cli: " << caption << ": " << text << "\n";
-    return Answer::kCancel;
+// A pipe whose ends close on exec; the child gets its write end as a
+// standard stream through dup2, which clears that flag.
+struct Pipe {
+  int read = -1;
+  int write = -1;
+  bool Open() {
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0) return false;
+    read = fds[0];
+    write = fds[1];
+    return true;
   }
-  bool AskSaveFileName(std::string*) override { return false; }
-
- private:
-  std::ostream& err_;
+  ~Pipe() {
+    if (read >= 0) close(read);
+    if (write >= 0) close(write);
+  }
 };
 
-bool HasDisplay() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return true;
+// Copies both pipes to their streams until the child closed them.
+void Relay(Pipe& out, Pipe& err, CliStreams io) {
+  std::array<pollfd, 2> fds = {pollfd{out.read, POLLIN, 0}, pollfd{err.read, POLLIN, 0}};
+  std::array<std::ostream*, 2> streams = {&io.out, &io.err};
+  int open = 2;
+  char buffer[4096];
+  while (open > 0) {
+    if (poll(fds.data(), fds.size(), -1) < 0) {
+      if (errno == EINTR) continue;
+      return;
+    }
+    for (std::size_t i = 0; i < fds.size(); ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+      ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        fds[i].fd = -1;  // poll ignores it from now on
+        --open;
+        continue;
+      }
+      streams[i]->write(buffer, n);
+    }
   }
-  return false;
+  io.out.flush();
 }
 
 }  // namespace
 
 int RunPrint(const GlobalOptions&, const std::vector<std::string>& args, CliStreams io) {
-  std::string input;
-  std::string pdf;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--pdf") {
-      if (i + 1 >= args.size() || args[i + 1].empty()) {
-        io.err << "foresta-cli: --pdf needs an output file\n";
-        return kExitUsage;
-      }
-      pdf = args[++i];
-    } else if (input.empty() && !arg.empty() && arg[0] != '-') {
-      input = arg;
-    } else {
-      io.err << "foresta-cli: unexpected argument to print: " << arg << "\n";
-      return kExitUsage;
-    }
-  }
-  if (input.empty() || pdf.empty()) {
-    io.err << "foresta-cli: print needs a file and --pdf OUT.pdf\n";
-    return kExitUsage;
-  }
-
-  // Only this subcommand needs a window system; without a display it draws
-  // offscreen, so printing works on a server too.
-  std::unique_ptr<QApplication> app;
-  if (QCoreApplication::instance() == nullptr) {
-    if (!HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "foresta-cli";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<QApplication>(argc, argv);
-  }
-
-  StreamPrompter prompter(io.err);
-  TEditClient editor(nullptr, QString(), &prompter);
-  editor.Document().FileName = input;
-  int read = editor.Document().Read();
-  if (read != kReadOk) {
-    // A partly read document would print as if it were whole.
-    io.err << "foresta-cli: cannot print " << input << ": "
-           << (read == kReadCannotOpen ? "the file cannot be opened"
-                                       : read == kReadTooManyLines ? "the file has too many lines"
-                                                                   : "the file could not be read in full")
-           << "\n";
+  const std::string directory = ProgramDirectory();
+  const std::filesystem::path program = std::filesystem::path(directory) / kPdfPrintProgram;
+  if (directory.empty() || access(program.c_str(), X_OK) != 0) {
+    io.err << "foresta-cli: cannot print: " << kPdfPrintProgram << " was not found beside foresta-cli"
+           << (directory.empty() ? "" : " in ") << directory
+           << "; it is installed with the Foresta window\n";
     return kExitFailure;
   }
 
-  QPdfWriter writer(QString::fromLocal8Bit(pdf.c_str()));
-  writer.setTitle(QString::fromLocal8Bit(input.c_str()));
-  APXPrintOut printout(writer, editor);
-  int pages = 0;
-  int code = printout.Print(&pages);
-  if (code != kPrintOk) {
-    io.err << "foresta-cli: cannot write " << pdf << "\n";
+  std::vector<char*> argv;
+  std::string name = kPdfPrintProgram;
+  argv.push_back(name.data());
+  std::vector<std::string> copies(args);
+  for (std::string& arg : copies) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+
+  Pipe out, err;
+  if (!out.Open() || !err.Open()) {
+    io.err << "foresta-cli: cannot print: " << std::strerror(errno) << "\n";
     return kExitFailure;
   }
-  io.out << "pages: " << pages << ", lines per page: " << printout.LinesPerPage
-         << ", lines: " << editor.Document().Text().Count() << "\n";
-  return kExitOk;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
+  pid_t pid = 0;
+  int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    io.err << "foresta-cli: cannot run " << program.string() << ": " << std::strerror(spawned) << "\n";
+    return kExitFailure;
+  }
+  // Only the child writes now; the ends close so that its exit ends the relay.
+  close(out.write);
+  close(err.write);
+  out.write = err.write = -1;
+  Relay(out, err, io);
+
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) {
+      io.err << "foresta-cli: lost " << kPdfPrintProgram << ": " << std::strerror(errno) << "\n";
+      return kExitFailure;
+    }
+  }
+  if (WIFEXITED(status)) return WEXITSTATUS(status);
+  io.err << "foresta-cli: " << kPdfPrintProgram << " ended by signal " << WTERMSIG(status) << "\n";
+  return kExitFailure;
 }
 
 }  // namespace foresta

@@ -8,8 +8,14 @@
 
 namespace foresta {
 
-// print FILE --pdf OUT: prints a text file as the editor prints it, onto
-// the pages of a PDF file; reports the number of pages written.
+// The program that prints to PDF; it draws with Qt, which foresta-cli
+// does not link.
+inline constexpr const char* kPdfPrintProgram = "foresta-print";
+
+// print FILE --pdf OUT: runs foresta-print from the folder of the running
+// program with the same arguments (no shell), copies what it prints to
+// `io` and returns its exit status. When it cannot be found or started,
+// says so and returns kExitFailure.
 int RunPrint(const GlobalOptions& options, const std::vector<std::string>& args, CliStreams io);
 
 }  // namespace foresta

@@ -14,6 +14,7 @@
 #include "editor/find_data.h"
 #include "editor/journal_entry.h"
 #include "editor/lines.h"
+#include "foresta/version.h"
 
 namespace foresta {
 
@@ -157,7 +158,7 @@ class EditDocument {
   std::vector<std::unique_ptr<JournalEntry>> journal_;
   FindData find_;
   std::size_t clipboard_limit_ = kClipboardLimit;
-  std::string app_title_ = "Foresta 2.8";
+  std::string app_title_ = kProductTitle;
 };
 
 }  // namespace foresta

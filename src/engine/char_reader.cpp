@@ -36,6 +36,19 @@ void CharReader::Close() {
   fileSize_ = 0;
 }
 
+size_t CharReader::ReadNonSpace(char* out, size_t count) {
+  size_t copied = 0;
+  while (copied < count && (pos_ < end_ || Fill())) {
+    const unsigned char* at = buffer_.data() + pos_;
+    const unsigned char* end = buffer_.data() + end_;
+    for (; at < end && copied < count; ++at) {
+      if (!IsSpace(*at)) out[copied++] = static_cast<char>(*at);
+    }
+    pos_ = static_cast<size_t>(at - buffer_.data());
+  }
+  return copied;
+}
+
 bool CharReader::Fill() {
   if (file_ == nullptr) return false;
   consumedBefore_ += end_;

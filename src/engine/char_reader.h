@@ -40,6 +40,10 @@ class CharReader {
     return c;
   }
 
+  // Copies the next characters that are not white space into `out` until
+  // `count` were copied or the file ended; returns how many were copied.
+  size_t ReadNonSpace(char* out, size_t count);
+
   // Hands out the unread rest of the buffer, refilling it first when it is
   // empty, and counts it as read. Returns false at end of file.
   bool TakeSpan(const unsigned char** begin, const unsigned char** end) {

@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 
+#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -39,18 +40,14 @@ bool Engine::StoreVectors(CharReader& in, const SymmetrySettings& symmetry,
   symmetryProblem_ = expansion.RegionProblem(n);
   std::vector<char> vector(n);
   uint64_t stored = 0;
-  int c = in.GetNonSpace();
-  while (c != CharReader::kEof) {
-    vector[0] = static_cast<char>(c);
-    for (uint32_t i = 1; i < n; ++i) {
-      c = in.GetNonSpace();
-      // The file was tested whole; a shorter vector means it changed since.
-      vector[i] = c == CharReader::kEof ? '0' : static_cast<char>(c);
-    }
+  for (;;) {
+    const size_t read = in.ReadNonSpace(vector.data(), n);
+    if (read == 0) break;
+    // The file was tested whole; a shorter vector means it changed since.
+    std::fill(vector.begin() + static_cast<std::ptrdiff_t>(read), vector.end(), '0');
     store_.StorePattern(vector.data());
     // Every transformed copy of a vector is made here, right behind it.
     expansion.StoreCopies(vector.data(), &store_);
-    c = in.GetNonSpace();
     if (progress != nullptr && ++stored % kPollEvery == 0 &&
         !progress->Continue(in.consumed(), in.fileSize())) {
       return false;
@@ -75,7 +72,9 @@ int Engine::TrainNetwork(const std::string& trainingFile, const SymmetrySettings
       store_.AppendEndMark();
       return kTrainTooManyNeurons;
     }
-    store_.BeginTraining(neuronCount_);
+    // Every vector takes at least n characters of the file.
+    store_.BeginTraining(neuronCount_,
+                         neuronCount_ > 0 ? static_cast<int64_t>(in.fileSize() / neuronCount_) : 0);
     if (!StoreVectors(in, symmetry, progress)) {
       store_.Clear();
       return kTrainCancelled;

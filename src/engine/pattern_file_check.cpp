@@ -23,10 +23,19 @@ bool OpenForTest(CharReader& in, const std::string& name) {
 int CheckBinaryVectors(CharReader& in, int64_t n) {
   int c = in.GetNonSpace();
   if (c == CharReader::kEof) return kFileNoData;
-  int64_t count = 0;
-  for (; c != CharReader::kEof; c = in.GetNonSpace()) {
-    if (!IsBit(c)) return kFileInvalidCharacter;
-    ++count;
+  if (!IsBit(c)) return kFileInvalidCharacter;
+  int64_t count = 1;
+  // Training files run to megabytes: scan the buffer directly.
+  const unsigned char* at = nullptr;
+  const unsigned char* end = nullptr;
+  while (in.TakeSpan(&at, &end)) {
+    for (; at < end; ++at) {
+      if (IsBit(*at)) {
+        ++count;
+      } else if (!CharReader::IsSpace(*at)) {
+        return kFileInvalidCharacter;
+      }
+    }
   }
   return count % n == 0 ? kFileOk : kFileIncompleteVector;
 }

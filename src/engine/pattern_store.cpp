@@ -1,8 +1,32 @@
 #include "engine/pattern_store.h"
 
+#include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace foresta {
 
 namespace {
+
+// Bit i set where chars[i] is '1', for i < width. REQUIRES: width <= 64.
+uint64_t OnesIn(const char* chars, uint32_t width) {
+  uint64_t word = 0;
+  uint32_t i = 0;
+#if defined(__SSE2__)
+  const __m128i one = _mm_set1_epi8('1');
+  for (; i + 16 <= width; i += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + i));
+    word |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, one))))
+            << i;
+  }
+#endif
+  for (; i < width; ++i) word |= static_cast<uint64_t>(chars[i] == '1') << i;
+  return word;
+}
+
 // Bit rows wider than this cost more to test than walking the few positions
 // a pattern of such a long vector usually has.
 constexpr int64_t kMaxBitRowWords = 16;
@@ -23,9 +47,14 @@ void PatternStore::ChooseBitRows(uint32_t n) {
   bitRowsEnabled_ = words_ <= kMaxBitRowWords;
 }
 
-void PatternStore::BeginTraining(uint32_t n) {
+void PatternStore::BeginTraining(uint32_t n, int64_t expectedPatterns) {
   Clear();
   ChooseBitRows(n);
+  // Only where the rows are small beside the vectors they come from, so
+  // that an estimate from a file of few, short vectors costs little.
+  if (bitRowsEnabled_ && expectedPatterns > 0 && words_ * 64 <= 2 * static_cast<int64_t>(n)) {
+    bitRows_.reserve(static_cast<size_t>(expectedPatterns * words_));
+  }
 }
 
 void PatternStore::BeginRetraining(uint32_t n) {
@@ -53,14 +82,19 @@ void PatternStore::BeginRetraining(uint32_t n) {
 
 void PatternStore::StorePattern(const char* vector) {
   int32_t count = 0;
-  const int64_t firstRowWord = static_cast<int64_t>(bitRows_.size());
-  if (bitRowsEnabled_) bitRows_.resize(static_cast<size_t>(firstRowWord + words_), 0);
-  for (uint32_t p = 0; p < neurons_; ++p) {
-    if (vector[p] == '1') {
-      positions_.append(static_cast<int32_t>(p));
-      ++count;
-      if (bitRowsEnabled_) bitRows_[static_cast<size_t>(firstRowWord + p / 64)] |= uint64_t{1} << (p % 64);
+  const size_t firstRowWord = bitRows_.size();
+  if (bitRowsEnabled_) bitRows_.resize(firstRowWord + static_cast<size_t>(words_), 0);
+  // 64 characters at a time: their 1-bits as one word, then its positions.
+  int32_t found[64];
+  for (uint32_t base = 0; base < neurons_; base += 64) {
+    uint64_t word = OnesIn(vector + base, std::min<uint32_t>(64, neurons_ - base));
+    if (bitRowsEnabled_) bitRows_[firstRowWord + base / 64] = word;
+    int ones = 0;
+    for (; word != 0; word &= word - 1) {
+      found[ones++] = static_cast<int32_t>(base + static_cast<uint32_t>(std::countr_zero(word)));
     }
+    positions_.appendAll(found, ones);
+    count += ones;
   }
   sizes_.append(count);
   ++patternCount_;
@@ -81,7 +115,8 @@ void PatternStore::TrimBitRows() {
     bitRows_.clear();
     bitRows_.shrink_to_fit();
     bitRowsEnabled_ = false;
-  } else {
+  } else if (bitRows_.capacity() - bitRows_.size() > bitRows_.size() / 4) {
+    // Copying the rows to free a little slack costs more than it saves.
     bitRows_.shrink_to_fit();
   }
 }

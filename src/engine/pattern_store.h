@@ -32,7 +32,9 @@ class PatternStore {
   void Clear();
 
   // Starts appending patterns of n neurons to an empty store.
-  void BeginTraining(uint32_t n);
+  // `expectedPatterns`, when known, sizes the bit rows once instead of
+  // growing them pattern by pattern; the store grows past it as needed.
+  void BeginTraining(uint32_t n, int64_t expectedPatterns = 0);
   // Starts appending patterns of n neurons after the patterns already
   // stored: the next size replaces the end mark.
   // REQUIRES: trained()

@@ -1,12 +1,11 @@
 #include "frame/gui_shell.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
 #include "frame/parameter_dialogs.h"
+#include "state/bundled_files.h"
 #include "state/message_texts.h"
 
 namespace foresta {
@@ -97,17 +96,14 @@ bool GuiShell::ShowHelp(const HelpRequest& request) { return help_(request); }
 
 void GuiShell::Beep() { QApplication::beep(); }
 
-// The bundled documents (help, manual, examples) live beside the program; a
+// The bundled documents (help, manual, examples) come with the program; a
 // bare name that is not in the working directory is looked for there.
 std::string GuiShell::ResolveBundled(const std::string& file) const {
   const QString name = QString::fromLocal8Bit(file.c_str());
   const QFileInfo info(name);
   if (info.exists() || name.contains(QLatin1Char('/'))) return file;
-  const QString directory = bundle_.empty() ? QCoreApplication::applicationDirPath()
-                                            : QString::fromLocal8Bit(bundle_.c_str());
-  const QString bundled = QDir(directory).filePath(name);
-  if (QFileInfo::exists(bundled)) return bundled.toLocal8Bit().toStdString();
-  return file;
+  std::string bundled = FindBundled(bundle_.empty() ? BundledFilesDirectory() : bundle_, file);
+  return bundled.empty() ? file : bundled;
 }
 
 }  // namespace foresta

@@ -40,7 +40,7 @@ class GuiShell : public Shell {
   // Shows a dialog of the window's own modally, through the modal runner.
   int RunModal(QDialog& dialog) { return Exec(dialog); }
 
-  // Where the bundled documents are; by default the program's directory.
+  // Where the bundled documents are; by default BundledFilesDirectory().
   void SetBundleDirectory(std::string directory) { bundle_ = std::move(directory); }
   // `file` as found in the working directory, or else in the bundle.
   std::string ResolveBundled(const std::string& file) const;

@@ -69,9 +69,7 @@ QString PlainLabel(const QAction* action) {
 
 }  // namespace
 
-std::string ApplicationTitle() {
-  return std::string(kProductName) + " " + kProductVersion + ", " + kProductWebAddress;
-}
+std::string ApplicationTitle() { return kProductTitle; }
 
 plume_edApp::plume_edApp(QWidget* parent)
     : QMainWindow(parent),
@@ -425,7 +423,7 @@ void plume_edApp::closeEvent(QCloseEvent* event) {
   }
   LeaveHelpMode();
   const MessageAnswer answer =
-      guiShell_.ShowMessage(kProductWebAddress, kCloseQuestion,
+      guiShell_.ShowMessage(kProductTitle, kCloseQuestion,
                             MessageButtons::kYesNo, MessageIcon::kQuestion);
   if (answer != MessageAnswer::kYes || !CloseDocumentsForExit()) {
     event->ignore();

@@ -23,7 +23,7 @@ class HelpWindow;
 class plume_edMDIClient;
 class plume_edWindow;
 
-// "Foresta 2.8, " and the product's web address: the main window's caption
+// The product's name and version ("Foresta 2.8"): the main window's caption
 // and the caption of every box that names no caption of its own.
 std::string ApplicationTitle();
 

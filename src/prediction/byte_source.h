@@ -33,6 +33,23 @@ class ByteSource {
     if (pos_ == len_ && !Refill()) return kEnd;
     return static_cast<unsigned char>(buffer_[pos_]);
   }
+  // The bytes read ahead and not yet consumed, without refilling: a reader
+  // may scan them in place and then Skip() what it used.
+  const char* Ahead() const { return buffer_.data() + pos_; }
+  std::size_t AheadCount() const { return len_ - pos_; }
+  // REQUIRES: count <= AheadCount()
+  void Skip(std::size_t count) { pos_ += count; }
+
+  // Hands out the unread rest of the buffer, refilling it first when it is
+  // empty, and counts it as read. Returns false at the end of the file.
+  bool TakeSpan(const char** begin, const char** end) {
+    if (pos_ == len_ && !Refill()) return false;
+    *begin = buffer_.data() + pos_;
+    *end = buffer_.data() + len_;
+    pos_ = len_;
+    return true;
+  }
+
   // True when a read failed (as opposed to reaching the end).
   bool failed() const { return failed_; }
 

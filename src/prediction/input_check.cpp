@@ -85,12 +85,20 @@ int ScanCharacters(const InputTestRequest& request, PredictionState& state) {
     return kInputNeuronsOutOfRange;
   }
 
-  int c = in.Get();
-  if (c == ByteSource::kEnd) return kInputNoData;
+  if (in.Peek() == ByteSource::kEnd) return kInputNoData;
+  // The data is checked and echoed a buffer at a time; the echo ends with
+  // the first character that is not allowed.
   int stateIndex = 0;
-  for (; c != ByteSource::kEnd; c = in.Get()) {
-    std::fputc(c, echo.get());
-    stateIndex = kTransitions[stateIndex][Classify(c)];
+  const char* begin = nullptr;
+  const char* end = nullptr;
+  while (in.TakeSpan(&begin, &end)) {
+    const char* at = begin;
+    for (; at < end; ++at) {
+      stateIndex = kTransitions[stateIndex][Classify(static_cast<unsigned char>(*at))];
+      if (stateIndex == kInvalid) break;
+    }
+    const char* echoed = at < end ? at + 1 : end;
+    std::fwrite(begin, 1, static_cast<std::size_t>(echoed - begin), echo.get());
     if (stateIndex == kInvalid) return kInputInvalidCharacter;
   }
   if (std::fflush(echo.get()) != 0) return kInputCannotOpen;

@@ -43,7 +43,35 @@ bool InputReader::ReadCount(std::uint32_t& count) {
   return true;
 }
 
+namespace {
+
+bool IsNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+
+}  // namespace
+
+bool InputReader::NextPlainNumber(float& value) {
+  // An unsigned number followed by white space, all within the bytes read
+  // ahead, is parsed where it lies. Anything else (a sign, a bad character,
+  // a number cut by the end of the buffer or of the file, a value beyond
+  // single precision) is left to the general reading below.
+  const char* ahead = source_.Ahead();
+  const char* end = ahead + source_.AheadCount();
+  const char* first = ahead;
+  while (first < end && IsBlank(static_cast<unsigned char>(*first))) ++first;
+  const char* last = first;
+  while (last < end && IsNumberChar(*last)) ++last;
+  if (last == first || last == end || !IsBlank(static_cast<unsigned char>(*last))) return false;
+  float parsed = 0.0f;
+  auto [ptr, ec] = std::from_chars(first, last, parsed, std::chars_format::fixed);
+  if (ec != std::errc() || ptr != last) return false;
+  value = parsed;
+  // The white space that ends the number is consumed with it.
+  source_.Skip(static_cast<std::size_t>(last + 1 - ahead));
+  return true;
+}
+
 InputReader::Item InputReader::NextNumber(float& value) {
+  if (NextPlainNumber(value)) return Item::kNumber;
   int c = source_.Get();
   while (IsBlank(c)) c = source_.Get();
   if (c == ByteSource::kEnd) return Item::kEnd;

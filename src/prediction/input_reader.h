@@ -38,6 +38,10 @@ class InputReader {
   ByteSource& source() { return source_; }
 
  private:
+  // The common case of NextNumber, read in place; false (consuming
+  // nothing) when the general reading must decide.
+  bool NextPlainNumber(float& value);
+
   ByteSource source_;
   std::string token_;
 };

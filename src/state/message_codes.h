@@ -111,6 +111,12 @@ inline constexpr int kMsgImportSameFile = 853;
 inline constexpr int kMsgImportNoMemory = 854;
 inline constexpr int kMsgImportCancelled = 855;
 
+// Example data copied from the bundle into the current folder:
+// "Copied the example data file D_math2a.txt into the current folder."
+inline constexpr int kMsgExampleDataCopied = 880;
+// "The example data file D_math2a.txt could not be copied into the current folder."
+inline constexpr int kMsgExampleDataNotCopied = 881;
+
 // The About box records this code.
 inline constexpr int kMsgAbout = 325;
 

@@ -2,10 +2,12 @@
 // writes its example files with a generator, sets the engine settings the
 // problem needs and opens what it wrote.
 #include <string>
+#include <vector>
 
 #include "examples/airplane_generator.h"
 #include "examples/batch_examples.h"
 #include "examples/character_generator.h"
+#include "examples/example_data.h"
 #include "examples/example_file.h"
 #include "examples/example_limits.h"
 #include "examples/segment_counter_generator.h"
@@ -13,6 +15,7 @@
 #include "examples/shifter_generator.h"
 #include "examples/stroke_generator.h"
 #include "examples/xor_generator.h"
+#include "state/bundled_files.h"
 #include "state/message_codes.h"
 #include "workbench/command_vocabulary.h"
 #include "workbench/dialog_runner.h"
@@ -98,7 +101,18 @@ void OpenUserDistribution(Workbench& wb) { wb.Execute(kCmOpenDistribution); }
 
 // --- Example menu ------------------------------------------------------------
 
+// The examples read data that comes with the program from the current
+// folder; where it is missing (a fresh folder after installation) the
+// bundled copy is put there first, and the user is told.
+void ProvideData(Workbench& wb, const std::vector<std::string>& names) {
+  ExampleDataNotice notice = ProvideExampleData(BundledFilesDirectory(), names);
+  if (notice.code == 0) return;
+  wb.state().statusCode = notice.code;
+  wb.shell().ShowInformation(notice.code, notice.text);
+}
+
 void Link(Workbench& wb, const char* file) {
+  ProvideData(wb, {file});
   wb.state().texts.linkInput = file;
   wb.state().predictionInputFile = file;
   wb.Open(kDocInput);
@@ -131,8 +145,15 @@ void WriteBatchExample(Workbench& wb, int (*writer)(const std::string&)) {
   wb.Open(kDocBatch);
 }
 
-void Cash3Batch(Workbench& wb) { WriteBatchExample(wb, WriteCash3Batch); }
-void Dow5Batch(Workbench& wb) { WriteBatchExample(wb, WriteDow5Batch); }
+// The batch examples name the files of a data folder.
+void Cash3Batch(Workbench& wb) {
+  ProvideData(wb, {"cash3"});
+  WriteBatchExample(wb, WriteCash3Batch);
+}
+void Dow5Batch(Workbench& wb) {
+  ProvideData(wb, {"dj30"});
+  WriteBatchExample(wb, WriteDow5Batch);
+}
 
 // --- Segment counter -----------------------------------------------------------
 
@@ -327,6 +348,7 @@ void InstalledImages(Workbench& wb) {
   WorkbenchState& s = wb.state();
   const std::string base = "img" + std::to_string(kSide) + "x" +
                            std::to_string(kSide);
+  ProvideData(wb, {base + ".trn", base + ".rtn", base + ".rec"});
   s.trainingFile = s.texts.training = base + ".trn";
   s.retrainingFile = s.texts.retraining = base + ".rtn";
   s.recognitionFile = s.texts.recognition = base + ".rec";

@@ -25,7 +25,7 @@ void OpenManual(Workbench& wb) { wb.Open(kDocManual); }
 
 void About(Workbench& wb) {
   wb.state().statusCode = kMsgAbout;
-  wb.shell().ShowMessage(kProductWebAddress, AboutText(), MessageButtons::kOk,
+  wb.shell().ShowMessage(kProductTitle, AboutText(), MessageButtons::kOk,
                          MessageIcon::kInformation);
 }
 

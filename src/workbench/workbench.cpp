@@ -78,11 +78,12 @@ bool Workbench::OpenEngineOutput() {
 }
 
 std::string AboutText() {
-  return std::string(kProductName) + " " + kProductVersion +
+  return std::string(kProductTitle) +
          "\nForecasting workbench for numeric time series\n\n"
-         "Made by the Foresta developers\n"
-         "Questions and reports: support@foresta-forecasting.org\n" +
-         kProductWebAddress;
+         "Help > Note opens the manual (manual.txt).\n"
+         "Foresta is free software under the GNU General Public License, "
+         "version 3 or later (GPL-3.0-or-later); the full text is in the "
+         "file LICENSE that comes with it.";
 }
 
 }  // namespace foresta

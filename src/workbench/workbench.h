@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "foresta/version.h"
 #include "prediction/prediction_state.h"
 #include "prediction/report_listener.h"
 #include "workbench/command_vocabulary.h"
@@ -12,10 +13,6 @@
 #include "state/workbench_state.h"
 
 namespace foresta {
-
-inline constexpr const char* kProductName = "Foresta";
-inline constexpr const char* kProductVersion = "2.8";
-inline constexpr const char* kProductWebAddress = "www.foresta-forecasting.org";
 
 // The application-level owner of the settings and of every component's
 // state. The window and the command line drive it through Execute().
@@ -64,7 +61,8 @@ class Workbench {
   ReportListener* reportListener_ = nullptr;
 };
 
-// Texts of the About box and of the close question.
+// Texts of the About box (captioned kProductTitle) and of the close
+// question.
 std::string AboutText();
 inline constexpr const char* kCloseQuestion = "Want to close this application?";
 

@@ -82,6 +82,16 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
   EXPECT_TRUE(bad.out.empty());
 }
 
+TEST_F(CliTest, VersionAndHelp) {
+  CliRun version = Cli({"--version"});
+  EXPECT_EQ(version.exit, kExitOk);
+  EXPECT_EQ(version.out, "Foresta 2.8\n");
+  CliRun help = Cli({"--help"});
+  EXPECT_EQ(help.exit, kExitOk);
+  EXPECT_NE(help.out.find("or: foresta-cli --help | --version"), std::string::npos);
+  EXPECT_NE(help.out.find("print FILE --pdf OUT.pdf"), std::string::npos);
+}
+
 TEST_F(CliTest, TestSubcommandExitCodes) {
   WriteFile("good.txt", "*c*1\n1 2 3 4 5\n");
   WriteFile("short.txt", "*c*1\n1 2 3\n");

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace foresta {
 namespace {
 
@@ -60,6 +63,36 @@ TEST(DCharListTest, ExhaustionThrowsAndLeavesTheListIntact) {
   EXPECT_EQ(list.last(), DCharList::kChunkSize - 1);
   EXPECT_EQ(list.cursor(), DCharList::kChunkSize - 1);
   EXPECT_EQ(list.at(DCharList::kChunkSize - 1), DCharList::kChunkSize - 1);
+}
+
+// appendAll is a run of append calls: across chunk boundaries, behind a
+// rewound cursor, and up to the chunk that cannot be had.
+TEST(DCharListTest, AppendAllIsAppendOneByOne) {
+  DCharList one, all;
+  std::vector<int32_t> values(2 * DCharList::kChunkSize + 17);
+  for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<int32_t>(i * 7 % 1001);
+  for (int32_t v : values) one.append(v);
+  for (std::size_t at = 0; at < values.size(); at += 61) {
+    all.appendAll(&values[at], std::min<int64_t>(61, static_cast<int64_t>(values.size() - at)));
+  }
+  ASSERT_EQ(all.last(), one.last());
+  EXPECT_EQ(all.cursor(), one.cursor());
+  for (int64_t i = 0; i <= one.last(); ++i) ASSERT_EQ(all.at(i), one.at(i)) << i;
+
+  all.rewind();
+  const int32_t two[] = {-1, -2};
+  all.appendAll(two, 2);  // indexes 1 and 2
+  EXPECT_EQ(all.cursor(), 2);
+  EXPECT_EQ(all.last(), one.last());
+  EXPECT_EQ(all.at(0), values[0]);
+  EXPECT_EQ(all.at(2), -2);
+  EXPECT_EQ(all.at(3), values[3]);
+
+  DCharList limited;
+  limited.SetChunkLimit(1);
+  EXPECT_THROW(limited.appendAll(values.data(), DCharList::kChunkSize + 3), std::bad_alloc);
+  EXPECT_EQ(limited.last(), DCharList::kChunkSize - 1);
+  EXPECT_EQ(limited.at(DCharList::kChunkSize - 1), values[DCharList::kChunkSize - 1]);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,42 @@ TEST_F(EngineTest, StoreSpanningChunksIsReadBackWhole) {
   // 2000 alternating sizes 10 and 20 starts at 15000.
   EXPECT_EQ(positions.at(DCharList::kChunkSize), 0);
   EXPECT_EQ(positions.at(DCharList::kChunkSize - 1), 19);
+}
+
+// Vectors longer than a 64-bit word, spread over lines and groups in any
+// way: every 1-bit is stored as a position and in its pattern's bit row.
+TEST_F(EngineTest, LongVectorsAreStoredBitForBit) {
+  constexpr int kN = 150;
+  std::mt19937 rng(5);
+  std::vector<std::string> vectors;
+  std::string text = "*long*\n150\n";
+  for (int v = 0; v < 300; ++v) {
+    std::string bits;
+    for (int p = 0; p < kN; ++p) bits += rng() % 2 ? '1' : '0';
+    vectors.push_back(bits);
+    for (int p = 0; p < kN; ++p) text += std::string(rng() % 7 == 0 ? " \n\t" : "") + bits[p];
+    text += '\n';
+  }
+  ASSERT_EQ(Train(text), kTrainOk);
+  const PatternStore& store = engine_.store();
+  ASSERT_TRUE(store.hasBitRows());
+  ASSERT_EQ(store.wordsPerPattern(), 3);
+  std::vector<int32_t> sizes, positions;
+  for (std::size_t v = 0; v < vectors.size(); ++v) {
+    uint64_t row[3] = {0, 0, 0};
+    int32_t count = 0;
+    for (int p = 0; p < kN; ++p) {
+      if (vectors[v][p] != '1') continue;
+      positions.push_back(p);
+      row[p / 64] |= uint64_t{1} << (p % 64);
+      ++count;
+    }
+    sizes.push_back(count);
+    for (int w = 0; w < 3; ++w) ASSERT_EQ(store.BitRow(static_cast<int64_t>(v))[w], row[w]) << v;
+  }
+  sizes.push_back(PatternStore::kEndMark);
+  EXPECT_EQ(Sizes(engine_), sizes);
+  EXPECT_EQ(Positions(engine_), positions);
 }
 
 TEST_F(EngineTest, ExhaustedMemoryLeavesAnUntrainedStoreAndTheProgramRunning) {

@@ -4,7 +4,7 @@
 
 #include "engine/engine.h"
 #include "engine/pattern_file_check.h"
-#include "engine/recognition_reference.h"
+#include "support/recognition_reference.h"
 #include "engine/test_files.h"
 
 namespace foresta {

@@ -40,7 +40,7 @@ using test::WorkingDirectory;
 using test::FrameWindowTest;
 
 TEST_F(FrameWindowTest, StartsWithTheTitleAndNoDocument) {
-  EXPECT_EQ("Foresta 2.8, www.foresta-forecasting.org", window_->windowTitle());
+  EXPECT_EQ("Foresta 2.8", window_->windowTitle());
   EXPECT_TRUE(area().Documents().isEmpty());
   EXPECT_EQ(0, area().ChildCount);
   EXPECT_TRUE(boxes_.empty());
@@ -215,7 +215,7 @@ TEST_F(FrameWindowTest, ClosingAsksFirstAndNoKeepsTheApplication) {
   yesNo_ = QMessageBox::No;
   EXPECT_FALSE(window_->close());
   ASSERT_EQ(1u, boxes_.size());
-  EXPECT_EQ("www.foresta-forecasting.org", boxes_[0].caption);
+  EXPECT_EQ("Foresta 2.8", boxes_[0].caption);
   EXPECT_EQ("Want to close this application?", boxes_[0].text);
   EXPECT_TRUE(window_->isVisible());
 

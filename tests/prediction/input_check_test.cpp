@@ -87,6 +87,20 @@ TEST_F(InputTestTest, EchoHoldsCommentCountAndDataAsRead) {
   EXPECT_EQ(ReadFile(kEchoFile), "pre*com*\n\n3\n\n\r\n1 2 3\n4 5 6\n");
 }
 
+// A file of several buffers is echoed whole, or up to and with the first
+// character not allowed, wherever that falls.
+TEST_F(InputTestTest, LongFilesAreEchoedAsRead) {
+  const std::string data = Numbers(40000);  // about 130 KiB
+  RunTest("*c*1\n" + data, 10, 2);
+  EXPECT_EQ(ReadFile(kEchoFile), "*c*\n\n1\n\n\n" + data);
+  for (std::size_t at : {std::size_t{65536 - 12}, std::size_t{65536 - 11}, data.size() - 2}) {
+    std::string bad = data;
+    bad[at] = 'x';
+    EXPECT_EQ(RunTest("*c*1\n" + bad).code, kInputInvalidCharacter);
+    EXPECT_EQ(ReadFile(kEchoFile), "*c*\n\n1\n\n\n" + bad.substr(0, at + 1)) << at;
+  }
+}
+
 TEST_F(InputTestTest, NeuronLimits) {
   // P = 10, T = 5: 1,999 variables give 99,950 neurons, 2,000 give 100,000.
   EXPECT_EQ(RunTest("*c*1999\n" + Numbers(1999 * 5)).code, kInputOk);

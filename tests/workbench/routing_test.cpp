@@ -85,8 +85,15 @@ TEST_F(RoutingTest, AboutAndHelp) {
   wb_.Execute(325);
   ASSERT_EQ(shell_.events().size(), 1u);
   EXPECT_EQ(shell_.events()[0].kind, Kind::kMessage);
-  EXPECT_EQ(shell_.events()[0].caption, kProductWebAddress);
-  EXPECT_NE(shell_.events()[0].text.find("2.8"), std::string::npos);
+  EXPECT_EQ(shell_.events()[0].caption, "Foresta 2.8");
+  const std::string& about = shell_.events()[0].text;
+  EXPECT_EQ(about.rfind("Foresta 2.8\n", 0), 0u) << about;
+  // It points to the bundled manual and the licence, and to no address.
+  EXPECT_NE(about.find("manual.txt"), std::string::npos);
+  EXPECT_NE(about.find("LICENSE"), std::string::npos);
+  EXPECT_NE(about.find("GPL-3.0-or-later"), std::string::npos);
+  EXPECT_EQ(about.find('@'), std::string::npos);
+  EXPECT_EQ(about.find("www."), std::string::npos);
 
   wb_.Execute(2001);
   EXPECT_FALSE(wb_.state().helpUsed);

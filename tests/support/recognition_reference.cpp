@@ -1,4 +1,4 @@
-#include "engine/recognition_reference.h"
+#include "support/recognition_reference.h"
 
 #include <fstream>
 #include <vector>

@@ -1,5 +1,5 @@
-#ifndef FORESTA_ENGINE_RECOGNITION_REFERENCE_H_
-#define FORESTA_ENGINE_RECOGNITION_REFERENCE_H_
+#ifndef FORESTA_TESTS_SUPPORT_RECOGNITION_REFERENCE_H_
+#define FORESTA_TESTS_SUPPORT_RECOGNITION_REFERENCE_H_
 
 #include <cstdint>
 
@@ -21,4 +21,4 @@ int RecognizeWithDistributionReference(const PatternStore& store, uint32_t neuro
 
 }  // namespace foresta
 
-#endif  // FORESTA_ENGINE_RECOGNITION_REFERENCE_H_
+#endif  // FORESTA_TESTS_SUPPORT_RECOGNITION_REFERENCE_H_

@@ -1,0 +1,2 @@
+// A state header that reaches up into the workbench.
+#include "workbench/workbench.h"
