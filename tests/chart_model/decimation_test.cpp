@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/chart/model/axis_ticks.h"
 #include "frame/chart/model/chart_arguments.h"
 #include "frame/chart/model/chart_content.h"
 
@@ -64,6 +65,16 @@ TEST(DecimationTest, ManyRowsKeepEachColumnsExtremesInRowOrder) {
   EXPECT_EQ(zoomed.size(), 503u);
   EXPECT_EQ(zoomed.front().x, 49999.0);
   EXPECT_EQ(zoomed.back().x, 50501.0);
+}
+
+TEST(AxisTicksTest, StepsAreOneTwoOrFiveTimesAPowerOfTen) {
+  EXPECT_EQ(NiceTickStep(250, 8), 50);
+  EXPECT_EQ(NiceTickStep(100000, 7), 20000);
+  EXPECT_DOUBLE_EQ(NiceTickStep(0.3, 10), 0.05);
+  EXPECT_EQ(NiceTickStep(10, 10), 1);
+  EXPECT_EQ(NiceTickStep(0, 10), 1);
+  EXPECT_EQ(NiceTickStep(INFINITY, 10), 1);
+  EXPECT_EQ(NiceTickStep(95, 0), 100);
 }
 
 TEST(ChartContentTest, CandidateMarksAndTheRangeCoverEveryForecast) {

@@ -1,0 +1,53 @@
+// foresta-chart: draws an input series, with a prediction report or a
+// backtest of it, into a PNG or SVG file without a window.
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+
+#include "frame/chart/chart_export.h"
+#include "frame/chart/chart_view.h"
+#include "frame/chart/model/chart_arguments.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const foresta::ChartArgumentsParse parse = foresta::ParseChartArguments(args);
+  if (!parse.ok) {
+    std::cerr << "foresta-chart: " << parse.error << "\n" << foresta::kChartUsage;
+    return kExitUsage;
+  }
+  if (parse.help) {
+    std::cout << foresta::kChartUsage;
+    return kExitOk;
+  }
+  const foresta::ChartArguments& a = parse.arguments;
+  const foresta::ChartLoad load = foresta::LoadChart(a.sources);
+  if (!load.status.ok()) {
+    std::cerr << "foresta-chart: " << load.status.message << "\n";
+    return kExitFailed;
+  }
+  // Nothing is shown, so no display is needed unless one is asked for.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  foresta::ChartView view(load.content);
+  view.setAttribute(Qt::WA_DontShowOnScreen);
+  view.resize(a.width, a.height);
+  view.show();
+  const foresta::ChartStatus written =
+      a.png.empty() ? foresta::SaveChartSvg(view, a.svg) : foresta::SaveChartPng(view, a.png);
+  if (!written.ok()) {
+    std::cerr << "foresta-chart: " << written.message << "\n";
+    return kExitFailed;
+  }
+  return kExitOk;
+}
