@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "frame/chart_windows.h"
 #include "frame/command_catalog.h"
 #include "frame/command_routing.h"
 #include "frame/drawn_icon.h"
@@ -69,7 +70,8 @@ plume_edApp::plume_edApp(DocumentClientFactory factory, QWidget* parent)
       prompter_(guiShell_, this),
       client_(new plume_edMDIClient(std::move(factory), *statusBar_, prompter_, this)),
       shell_(guiShell_, *this, *runner_),
-      workbench_(shell_) {
+      workbench_(shell_),
+      charts_(std::make_unique<ChartWindows>(*client_, *statusBar_, guiShell_)) {
   setWindowTitle(FromText(ApplicationTitle()));
   setWindowIcon(CommandIcon(kApplicationIconId));
   setCentralWidget(client_);
@@ -232,8 +234,13 @@ void plume_edApp::Dispatch(int id) {
 void plume_edApp::RunWorkbenchCommand(int id) {
   const QAction* action = Action(id);
   const QString label = action != nullptr ? PlainLabel(action) : QString::number(id);
-  runner_->Run((QStringLiteral("Foresta - ") + label).toStdString(),
-               [this, id] { workbench_.Execute(id); });
+  const bool ran = runner_->Run((QStringLiteral("Foresta - ") + label).toStdString(),
+                                [this, id] { workbench_.Execute(id); });
+  // Open charts follow the predictions of their input.
+  if (ran && CommandUpdatesCharts(id)) {
+    charts_->AfterPrediction(workbench_.state().predictionInputFile,
+                             workbench_.state().predictionOutputFile);
+  }
   UpdateActions(false);
 }
 
@@ -251,6 +258,7 @@ void plume_edApp::FrameCommand(int id) {
     case kCmCascade: client_->cascadeSubWindows(); break;
     case kCmTile: client_->tileSubWindows(); break;
     case kCmArrangeIcons: ArrangeIcons(); break;
+    case kCmViewChart: charts_->Open(workbench_.state().predictionInputFile); break;
     case kCmCloseAll:
       for (plume_edMDIChild* child : client_->Documents()) {
         if (!child->close()) break;  // the user kept this one: stop asking

@@ -19,6 +19,7 @@ class QMenu;
 
 namespace foresta {
 
+class ChartWindows;
 class FrameStatusBar;
 class HelpWindow;
 class plume_edMDIClient;
@@ -52,6 +53,7 @@ class plume_edApp : public QMainWindow {
   GuiShell& guiShell() { return guiShell_; }
   CommandRunner& runner() { return *runner_; }
   plume_edMDIClient& documentArea() { return *client_; }
+  ChartWindows& charts() { return *charts_; }
   FrameStatusBar& frameStatusBar() { return *statusBar_; }
   HelpWindow* helpWindow() const { return help_; }
   QAction* Action(int id) const;
@@ -88,6 +90,7 @@ class plume_edApp : public QMainWindow {
   plume_edMDIClient* client_;
   MarshallingShell shell_;
   Workbench workbench_;
+  std::unique_ptr<ChartWindows> charts_;
   HelpWindow* help_ = nullptr;
   std::map<int, QAction*> actions_;
   QAction* helpModeAction_ = nullptr;

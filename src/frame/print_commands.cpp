@@ -1,6 +1,7 @@
 #include "frame/print_commands.h"
 
 #include "editor/widget/edit_client.h"
+#include "frame/chart/chart_document.h"
 #include "frame/command_routing.h"
 #include "frame/document_client.h"
 #include "frame/plume_ed_app.h"
@@ -14,6 +15,22 @@ TEditClient* EditorOf(DocumentClient* document) {
                              : nullptr;
 }
 
+ChartDocument* ChartOf(DocumentClient* document) {
+  return document != nullptr ? dynamic_cast<ChartDocument*>(document) : nullptr;
+}
+
+// A chart prints as one page, drawn as large as the page allows.
+void PrintChart(int id, ChartDocument& chart, plume_edApp& window, DocumentPrinter& printer) {
+  const PageDrawing draw = [&chart](QPainter& painter, const QRectF& target) {
+    chart.Paint(painter, target);
+  };
+  if (id == kCmPrint) {
+    printer.PrintDrawing(chart.PaintSize(), draw, &window);
+  } else if (id == kCmPrintPreview) {
+    printer.PreviewDrawing(&window, chart.PaintSize(), draw);
+  }
+}
+
 }  // namespace
 
 void InstallPrinting(plume_edApp& window, DocumentPrinter& printer) {
@@ -22,6 +39,8 @@ void InstallPrinting(plume_edApp& window, DocumentPrinter& printer) {
         TEditClient* editor = EditorOf(document);
         if (id == kCmPrintSetup) {
           printer.PrintSetup(&window);
+        } else if (ChartDocument* chart = ChartOf(document)) {
+          PrintChart(id, *chart, window, printer);
         } else if (editor != nullptr && id == kCmPrint) {
           printer.Print(*editor, &window);
         } else if (editor != nullptr && id == kCmPrintPreview) {
@@ -30,6 +49,7 @@ void InstallPrinting(plume_edApp& window, DocumentPrinter& printer) {
         }
       },
       [&printer](DocumentClient* document) {
+        if (ChartOf(document) != nullptr) return printer.CanPrintDrawing();
         return printer.CanPrint(EditorOf(document));
       });
 }

@@ -87,13 +87,15 @@ constexpr int kExampleMenu[] = {
     kCmExampleUserData,
 };
 
+constexpr int kViewMenu[] = {kCmViewChart};
+
 constexpr int kWindowMenu[] = {kCmCascade, kCmTile, kCmArrangeIcons, kCmCloseAll};
 
 constexpr int kHelpMenu[] = {
     kCmHelpContents, kCmHelpUsing, kBar, kCmNote, kBar, kCmAbout,
 };
 
-constexpr std::array<MenuDefinition, 12> kMenuBar = {{
+constexpr std::array<MenuDefinition, 13> kMenuBar = {{
     {"&File", kFileMenu},
     {"&Edit", kEditMenu},
     {"&Data", kDataMenu},
@@ -104,6 +106,7 @@ constexpr std::array<MenuDefinition, 12> kMenuBar = {{
     {"&10-Average", kAverage10Menu},
     {"Batc&h", kBatchMenu},
     {"&Example", kExampleMenu},
+    {"&View", kViewMenu},
     {"&Window", kWindowMenu},
     {"&Help", kHelpMenu},
 }};
