@@ -10,6 +10,7 @@
 #include "frame/chart/model/axis_ticks.h"
 #include "frame/chart/model/chart_arguments.h"
 #include "frame/chart/model/chart_content.h"
+#include "frame/chart/model/chart_hover.h"
 
 namespace foresta {
 namespace {
@@ -102,6 +103,33 @@ TEST(ChartContentTest, CandidateMarksAndTheRangeCoverEveryForecast) {
   content.report->steps = {{1, 40}, {1, 41}, {1, 42}};
   EXPECT_EQ(ForecastSteps(content), 3);
   EXPECT_GT(FullRange(content).yMax, 42);
+}
+
+TEST(ChartContentTest, HoverNamesTheRowAndTheForecastsUnderThePointer) {
+  ChartContent content;
+  content.series.values = {1.5f, 2.25f, 3};
+  content.series.variableCount = 1;
+  EXPECT_EQ(HoverText(content, 1.6), "Row 2: 2.25");
+  EXPECT_EQ(HoverText(content, 0.4), "");
+  EXPECT_EQ(HoverText(content, 4.0), "");  // nothing forecast yet
+  EXPECT_EQ(HoverText(content, NAN), "");
+  ReportForecast report;
+  report.form = ReportForecast::Form::kSteps;
+  report.steps = {{4}, {5.5f}};
+  content.report = report;
+  EXPECT_EQ(HoverText(content, 5.2), "Row 5 (forecast): averaged prediction 5.5");
+  EXPECT_EQ(HoverText(content, 6), "");
+  BacktestView b;
+  b.recommended.points = {{1, 2.0f, 2.25f, true}};
+  b.naive = BacktestLine{};
+  b.naive->points = {{1, 1.5f, 2.25f, true}};
+  b.next = 3.5f;
+  b.lower80 = 3;
+  b.upper80 = 4;
+  content.backtest = b;
+  EXPECT_EQ(HoverText(content, 2), "Row 2: 2.25; recommended forecast 2; naive forecast 1.5");
+  EXPECT_EQ(HoverText(content, 4),
+            "Row 4 (forecast): averaged prediction 4; next value 3.5, 80 %: 3 to 4");
 }
 
 TEST(ChartArgumentsTest, ReadsTheInterfaceAndRefusesUsageErrors) {

@@ -13,6 +13,7 @@
 #include <QValueAxis>
 
 #include "frame/chart/model/axis_ticks.h"
+#include "frame/chart/model/chart_hover.h"
 #include "frame/chart/model/decimation.h"
 
 namespace foresta {
@@ -388,53 +389,7 @@ void ForecastChart::Redecimate() {
 }
 
 QString ForecastChart::HoverText(QPointF value) const {
-  if (!std::isfinite(value.x())) return {};
-  const long long row = std::llround(value.x());
-  const long long rows = static_cast<long long>(content_.series.rows());
-  if (row >= 1 && row <= rows) {
-    QString text = QStringLiteral("Row %1: %2").arg(row).arg(
-        Number(content_.series.values[static_cast<std::size_t>(row - 1)]));
-    if (content_.backtest) {
-      const auto forecastAt = [row](const BacktestLine& line) -> std::optional<float> {
-        for (const BacktestPoint& p : line.points) {
-          if (p.origin + 1 == row) return p.forecast;
-        }
-        return std::nullopt;
-      };
-      if (auto f = forecastAt(content_.backtest->recommended)) {
-        text += QStringLiteral("; recommended forecast %1").arg(Number(*f));
-      }
-      if (content_.backtest->naive) {
-        if (auto f = forecastAt(*content_.backtest->naive)) {
-          text += QStringLiteral("; naive forecast %1").arg(Number(*f));
-        }
-      }
-    }
-    return text;
-  }
-  const long long step = row - rows;
-  if (step < 1) return {};
-  const std::size_t j = static_cast<std::size_t>(content_.series.variable - 1);
-  QStringList parts;
-  if (content_.report) {
-    const ReportForecast& r = *content_.report;
-    if (r.form == ReportForecast::Form::kSingle && step == 1) {
-      if (j < r.weightedAverage.size()) parts << QStringLiteral("weighted average %1").arg(Number(r.weightedAverage[j]));
-      if (j < r.highestProbability.size()) parts << QStringLiteral("highest probability %1").arg(Number(r.highestProbability[j]));
-    } else if (r.form == ReportForecast::Form::kSteps &&
-               step <= static_cast<long long>(r.steps.size()) && j < r.steps[step - 1].size()) {
-      parts << QStringLiteral("averaged prediction %1").arg(Number(r.steps[step - 1][j]));
-    }
-  }
-  if (content_.backtest && step == 1) {
-    const BacktestView& b = *content_.backtest;
-    QString next = QStringLiteral("next value %1").arg(Number(b.next));
-    if (b.lower80 && b.upper80) next += QStringLiteral(", 80 %: %1 to %2").arg(Number(*b.lower80), Number(*b.upper80));
-    if (b.lower95 && b.upper95) next += QStringLiteral(", 95 %: %1 to %2").arg(Number(*b.lower95), Number(*b.upper95));
-    parts << next;
-  }
-  if (parts.isEmpty()) return {};
-  return QStringLiteral("Row %1 (forecast): %2").arg(row).arg(parts.join(QStringLiteral("; ")));
+  return QString::fromLocal8Bit(foresta::HoverText(content_, value.x()).c_str());
 }
 
 }  // namespace foresta
