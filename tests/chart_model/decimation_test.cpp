@@ -30,6 +30,9 @@ TEST(DecimationTest, FewRowsAreKeptAsTheyAre) {
   const std::vector<PlotPoint> zoomed = DecimateSeries(values, 2.0, 3.0, 800);
   EXPECT_EQ(zoomed, (std::vector<PlotPoint>{{1, 3}, {2, 1}, {3, 4}, {4, 1}}));
   EXPECT_TRUE(DecimateSeries(values, 3.0, 3.0, 800).empty());
+  // Ranges zoomed far out or scrolled far away.
+  EXPECT_EQ(DecimateSeries(values, -1e300, 1e300, 800).size(), 5u);
+  EXPECT_EQ(DecimateSeries(values, 1e300, 2e300, 800), (std::vector<PlotPoint>{{5, 5}}));
   EXPECT_TRUE(DecimateSeries({}, 0, 10, 800).empty());
 }
 

@@ -11,8 +11,10 @@ std::vector<PlotPoint> DecimateSeries(std::span<const float> values, double from
   const long long rows = static_cast<long long>(values.size());
   if (rows == 0 || !(to > from) || !std::isfinite(from) || !std::isfinite(to)) return points;
   // Rows (from 1) in view, widened by one on each side.
-  const long long first = std::clamp(static_cast<long long>(std::ceil(std::max(from, 0.0))) - 1, 1LL, rows);
-  const long long last = std::clamp(static_cast<long long>(std::floor(std::min(to, static_cast<double>(rows) + 1.0))) + 1, 1LL, rows);
+  // Clamped as doubles: a range zoomed far out must not overflow a cast.
+  const double edge = static_cast<double>(rows);
+  const long long first = static_cast<long long>(std::clamp(std::ceil(from) - 1.0, 1.0, edge));
+  const long long last = static_cast<long long>(std::clamp(std::floor(to) + 1.0, 1.0, edge));
   if (last < first) return points;
   columns = std::max(columns, 1);
   const auto point = [&values](long long row) {
