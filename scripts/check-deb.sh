@@ -33,21 +33,23 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "check-deb: Depends: $depends"
 depends_names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
+           libqt6charts6 libqt6svg6; do
   grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib"
 done
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in ./usr/bin/foresta ./usr/bin/foresta-cli ./usr/bin/foresta-print \
+for f in ./usr/bin/foresta ./usr/bin/foresta-cli ./usr/bin/foresta-print ./usr/bin/foresta-chart \
          ./usr/share/foresta/manual.txt ./usr/share/foresta/edit.hlp ./usr/share/foresta/LICENSE \
          ./usr/share/foresta/D_math2a.txt ./usr/share/foresta/dj30/msft.txt \
          ./usr/share/applications/foresta.desktop \
          ./usr/share/icons/hicolor/scalable/apps/foresta.svg \
          ./usr/share/man/man1/foresta.1.gz ./usr/share/man/man1/foresta-cli.1.gz \
-         ./usr/share/man/man1/foresta-print.1.gz ./usr/share/doc/foresta/copyright; do
+         ./usr/share/man/man1/foresta-print.1.gz ./usr/share/man/man1/foresta-chart.1.gz \
+         ./usr/share/doc/foresta/copyright; do
   grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
 done
-stray=$(grep -E '^\./usr/bin/.' <<<"$files" | grep -vxE '\./usr/bin/foresta(-cli|-print)?' || true)
+stray=$(grep -E '^\./usr/bin/.' <<<"$files" | grep -vxE '\./usr/bin/foresta(-cli|-print|-chart)?' || true)
 [ -z "$stray" ] || fail "files in /usr/bin besides the programs: $stray"
 outside=$(grep -vE '^\./(usr/)?$|^\./usr/(bin|share)/' <<<"$files" || true)
 [ -z "$outside" ] || fail "files outside /usr/bin and /usr/share: $outside"

@@ -74,6 +74,10 @@ if [ -x "$bin/foresta" ]; then
   XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=offscreen "$bin/foresta-cli" print "$share/manual.txt" --pdf manual.pdf >/dev/null \
     || fail "foresta-cli print failed"
   [ "$(head -c 5 manual.pdf)" = "%PDF-" ] || fail "foresta-cli print wrote no PDF"
+  [ -x "$bin/foresta-chart" ] || fail "foresta is installed without foresta-chart"
+  QT_QPA_PLATFORM=offscreen "$bin/foresta-chart" D_math2a.txt --svg chart.svg >/dev/null \
+    || fail "foresta-chart failed"
+  grep -q '<svg' chart.svg || fail "foresta-chart wrote no SVG"
   desktop-file-validate "$prefix/share/applications/foresta.desktop" || fail "the desktop entry is invalid"
   grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/foresta.svg" || fail "no icon"
 fi

@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth fonts-liberation poppler-utils
   libcsv-dev

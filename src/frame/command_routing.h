@@ -5,7 +5,7 @@
 
 namespace foresta {
 
-// Which of the window-handled commands (File, Edit, Window) go to the
+// Which of the window-handled commands (File, Edit, View, Window) go to the
 // active document's editor and which to the window itself; every other
 // identifier goes to the workbench.
 
@@ -28,7 +28,7 @@ inline bool IsFrameCommand(int id) {
   switch (id) {
     case kCmFileNew: case kCmFileOpen: case kCmImportCsv: case kCmExit: case kCmPrintPreview:
     case kCmPrint: case kCmPrintSetup: case kCmCascade: case kCmTile:
-    case kCmArrangeIcons: case kCmCloseAll:
+    case kCmArrangeIcons: case kCmCloseAll: case kCmViewChart:
       return true;
     default:
       return false;

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -18,6 +19,8 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "frame/chart/chart_document.h"
+#include "frame/chart_windows.h"
 #include "frame/command_catalog.h"
 #include "frame/command_routing.h"
 #include "frame/drawn_icon.h"
@@ -82,7 +85,8 @@ plume_edApp::plume_edApp(QWidget* parent)
       prompter_(guiShell_, this),
       client_(new plume_edMDIClient(*statusBar_, prompter_, this)),
       shell_(guiShell_, *this, *runner_),
-      workbench_(shell_) {
+      workbench_(shell_),
+      charts_(std::make_unique<ChartWindows>(*client_, *statusBar_, guiShell_)) {
   setWindowTitle(FromText(ApplicationTitle()));
   setWindowIcon(CommandIcon(kApplicationIconId));
   setCentralWidget(client_);
@@ -108,8 +112,10 @@ plume_edApp::plume_edApp(QWidget* parent)
 
 plume_edApp::~plume_edApp() {
   qApp->removeEventFilter(this);
-  // Documents go before the workbench and the shell they may call.
-  for (plume_edMDIChild* child : client_->Documents()) delete child;
+  // Documents and charts go before the workbench and the shell they may
+  // call, and before the actions the area's signals would update.
+  client_->disconnect(this);
+  for (QMdiSubWindow* child : client_->subWindowList()) delete child;
 }
 
 QAction* plume_edApp::Action(int id) const {
@@ -173,13 +179,15 @@ void plume_edApp::UpdateWindowMenu() {
     delete action;
   }
   windowList_.clear();
-  const QList<plume_edMDIChild*> documents = client_->Documents();
+  // Text documents and charts alike.
+  const QList<QMdiSubWindow*> documents = client_->subWindowList(QMdiArea::CreationOrder);
   if (documents.isEmpty()) return;
   windowList_ << windowMenu_->addSeparator();
-  const plume_edMDIChild* active = client_->ActiveDocument();
+  const QMdiSubWindow* active = client_->currentSubWindow();
   for (qsizetype i = 0; i < documents.size(); ++i) {
-    QPointer<plume_edMDIChild> child = documents[i];
-    QString name = child->Caption();
+    QPointer<QMdiSubWindow> child = documents[i];
+    auto* textDocument = qobject_cast<plume_edMDIChild*>(child);
+    QString name = textDocument != nullptr ? textDocument->Caption() : child->windowTitle();
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     // The first nine are chosen by their digit.
     const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
@@ -238,22 +246,35 @@ void plume_edApp::SetPrintHandler(PrintHandler handler, PrintUsable usable) {
 void plume_edApp::UpdateActions(bool refine) {
   plume_edMDIChild* active = client_->ActiveDocument();
   plume_edWindow* document = active != nullptr ? active->Client() : nullptr;
+  ChartDocument* chart = ActiveChart();
+  QWidget* shown = document != nullptr ? static_cast<QWidget*>(document) : chart;
+  const bool anyWindow = !client_->subWindowList().isEmpty();
   for (auto& [id, action] : actions_) {
     if (IsEditorCommand(id)) {
-      action->setEnabled(document != nullptr && (!refine || document->CommandEnabled(id)));
+      if (document != nullptr) {
+        action->setEnabled(!refine || document->CommandEnabled(id));
+      } else {
+        action->setEnabled(chart != nullptr && chart->CommandEnabled(id));
+      }
     } else if (id == kCmPrint || id == kCmPrintPreview || id == kCmPrintSetup) {
-      action->setEnabled(print_ && document != nullptr &&
-                         (!printUsable_ || printUsable_(document)));
+      action->setEnabled(print_ && shown != nullptr && (!printUsable_ || printUsable_(shown)));
     } else if (id == kCmCascade || id == kCmTile || id == kCmArrangeIcons ||
                id == kCmCloseAll) {
-      action->setEnabled(document != nullptr);
+      action->setEnabled(anyWindow);
     }
   }
   if (document != nullptr) {
     document->RefreshStatus();
+  } else if (chart != nullptr) {
+    chart->RefreshStatus();
   } else {
     statusBar_->ClearDocumentFields();
   }
+}
+
+ChartDocument* plume_edApp::ActiveChart() const {
+  QMdiSubWindow* window = client_->currentSubWindow();
+  return window != nullptr ? qobject_cast<ChartDocument*>(window->widget()) : nullptr;
 }
 
 void plume_edApp::Dispatch(int id) {
@@ -281,15 +302,23 @@ void plume_edApp::Dispatch(int id) {
 void plume_edApp::RunWorkbenchCommand(int id) {
   const QAction* action = Action(id);
   const QString label = action != nullptr ? PlainLabel(action) : QString::number(id);
-  runner_->Run((QStringLiteral("Foresta - ") + label).toStdString(),
-               [this, id] { workbench_.Execute(id); });
+  const bool ran = runner_->Run((QStringLiteral("Foresta - ") + label).toStdString(),
+                                [this, id] { workbench_.Execute(id); });
+  // Open charts follow the predictions of their input.
+  if (ran && CommandUpdatesCharts(id)) {
+    charts_->AfterPrediction(workbench_.state().predictionInputFile,
+                             workbench_.state().predictionOutputFile);
+  }
   UpdateActions(false);
 }
 
 void plume_edApp::EditorCommand(int id) {
   plume_edMDIChild* active = client_->ActiveDocument();
-  if (active == nullptr || active->Client() == nullptr) return;
-  active->Client()->Command(id);
+  if (active != nullptr && active->Client() != nullptr) {
+    active->Client()->Command(id);
+  } else if (ChartDocument* chart = ActiveChart()) {
+    chart->Command(id);
+  }
 }
 
 void plume_edApp::FrameCommand(int id) {
@@ -301,8 +330,9 @@ void plume_edApp::FrameCommand(int id) {
     case kCmCascade: client_->cascadeSubWindows(); break;
     case kCmTile: client_->tileSubWindows(); break;
     case kCmArrangeIcons: ArrangeIcons(); break;
+    case kCmViewChart: charts_->Open(workbench_.state().predictionInputFile); break;
     case kCmCloseAll:
-      for (plume_edMDIChild* child : client_->Documents()) {
+      for (QMdiSubWindow* child : client_->subWindowList(QMdiArea::CreationOrder)) {
         if (!child->close()) break;  // the user kept this one: stop asking
       }
       break;
@@ -310,8 +340,8 @@ void plume_edApp::FrameCommand(int id) {
     case kCmPrintPreview:
     case kCmPrintSetup:
       if (print_) {
-        plume_edMDIChild* active = client_->ActiveDocument();
-        print_(id, active != nullptr ? active->Client() : nullptr);
+        QMdiSubWindow* active = client_->currentSubWindow();
+        print_(id, active != nullptr ? active->widget() : nullptr);
       }
       break;
     default: break;
@@ -358,7 +388,7 @@ void plume_edApp::LinkInput(const std::string& chosen) {
 void plume_edApp::ArrangeIcons() {
   // Minimised windows line up along the bottom edge of the document area.
   int x = 0;
-  for (plume_edMDIChild* child : client_->Documents()) {
+  for (QMdiSubWindow* child : client_->subWindowList(QMdiArea::CreationOrder)) {
     if (!child->isMinimized()) continue;
     const QSize size = child->size();
     child->move(x, client_->viewport()->height() - size.height());

@@ -18,6 +18,8 @@ class QMenu;
 
 namespace foresta {
 
+class ChartDocument;
+class ChartWindows;
 class FrameStatusBar;
 class HelpWindow;
 class plume_edMDIClient;
@@ -43,14 +45,17 @@ class plume_edApp : public QMainWindow {
   // Printing is supplied from outside; until it is, the print commands stay
   // disabled. `usable` says whether a document can be printed now (a
   // usable printer); the commands need an active document in any case.
-  using PrintHandler = std::function<void(int id, plume_edWindow* document)>;
-  using PrintUsable = std::function<bool(plume_edWindow* document)>;
+  // `document` is the widget of the active document window: an editor
+  // (plume_edWindow) or a chart; nullptr when none is open.
+  using PrintHandler = std::function<void(int id, QWidget* document)>;
+  using PrintUsable = std::function<bool(QWidget* document)>;
   void SetPrintHandler(PrintHandler handler, PrintUsable usable = {});
 
   Workbench& workbench() { return workbench_; }
   GuiShell& guiShell() { return guiShell_; }
   CommandRunner& runner() { return *runner_; }
   plume_edMDIClient& documentArea() { return *client_; }
+  ChartWindows& charts() { return *charts_; }
   FrameStatusBar& frameStatusBar() { return *statusBar_; }
   HelpWindow* helpWindow() const { return help_; }
   QAction* Action(int id) const;
@@ -75,6 +80,8 @@ class plume_edApp : public QMainWindow {
   void RunWorkbenchCommand(int id);
   void FrameCommand(int id);
   void EditorCommand(int id);
+  // The chart shown in the active document window, or nullptr.
+  ChartDocument* ActiveChart() const;
   void OpenFromDialog();
   void ImportFromDialog();
   // Makes `file`, open in a document window, the prediction input.
@@ -93,6 +100,7 @@ class plume_edApp : public QMainWindow {
   plume_edMDIClient* client_;
   MarshallingShell shell_;
   Workbench workbench_;
+  std::unique_ptr<ChartWindows> charts_;
   HelpWindow* help_ = nullptr;
   std::map<int, QAction*> actions_;
   QMenu* windowMenu_ = nullptr;

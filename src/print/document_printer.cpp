@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "editor/widget/edit_client.h"
@@ -57,6 +58,32 @@ int DocumentPrinter::Print(TEditClient& editor, QWidget* owner) {
                                                     : QStringLiteral("Printing stopped before the last page."));
   }
   return code;
+}
+
+bool DocumentPrinter::CanPrintDrawing() { return Printer().isValid(); }
+
+int DocumentPrinter::PrintDrawing(const QSizeF& size, const PageDrawing& draw, QWidget* owner) {
+  QPrinter& printer = Printer();
+  PrintingSpan span(printingCount_);
+  QPrintDialog dialog(&printer, owner);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return kPrintCancelled;
+  const int code = foresta::PrintDrawing(printer, size, draw);
+  if (code != kPrintOk) {
+    QMessageBox::warning(owner, QStringLiteral("Print"), QStringLiteral("The printer could not be opened."));
+  }
+  return code;
+}
+
+void DocumentPrinter::PreviewDrawing(QWidget* main_window, const QSizeF& size,
+                                     const PageDrawing& draw) {
+  PrintingSpan span(printingCount_);
+  QPrintPreviewDialog preview(&Printer(), main_window);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&size, &draw](QPrinter* printer) { foresta::PrintDrawing(*printer, size, draw); });
+  preview.exec();
 }
 
 void DocumentPrinter::PrintSetup(QWidget* owner) {

@@ -4,6 +4,8 @@
 #include <functional>
 #include <memory>
 
+#include "print/drawing_print_out.h"
+
 class QPrinter;
 class QWidget;
 
@@ -41,6 +43,14 @@ class DocumentPrinter {
   // Shows the preview of `editor`'s document over `mainWindow` and returns
   // when the user chose Done. `print` is the frame's Print command.
   void Preview(QWidget* mainWindow, TEditClient& editor, std::function<void()> print);
+
+  // Print and Print Preview of a drawing (a chart) of proportions `size`:
+  // one page, the drawing as large as the page allows.
+  int PrintDrawing(const QSizeF& size, const PageDrawing& draw, QWidget* owner);
+  void PreviewDrawing(QWidget* main_window, const QSizeF& size, const PageDrawing& draw);
+
+  // Whether a drawing can be printed now: the printer is usable.
+  bool CanPrintDrawing();
 
   // Print or preview operations under way.
   int PrintingCount() const { return printingCount_; }

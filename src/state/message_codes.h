@@ -120,6 +120,19 @@ inline constexpr int kMsgExampleDataNotCopied = 881;
 // The About box records this code.
 inline constexpr int kMsgAbout = 325;
 
+// Charts: why a series, report or backtest cannot be drawn, or a picture
+// not written. The chart adds the particulars (file, row, line) to the text.
+inline constexpr int kMsgChartTooFewRows = 860;
+inline constexpr int kMsgChartNoSuchVariable = 861;
+inline constexpr int kMsgChartValueTooLarge = 862;
+inline constexpr int kMsgChartReportUnreadable = 863;
+inline constexpr int kMsgChartReportMismatch = 864;
+inline constexpr int kMsgChartBacktestUnreadable = 865;
+inline constexpr int kMsgChartBacktestInvalid = 866;
+inline constexpr int kMsgChartNoRecommendation = 867;
+inline constexpr int kMsgChartNotWritten = 868;
+inline constexpr int kMsgChartTooManyRows = 869;
+
 }  // namespace foresta
 
 #endif  // FORESTA_STATE_MESSAGE_CODES_H_

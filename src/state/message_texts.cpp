@@ -119,6 +119,16 @@ constexpr Entry kInformation[] = {
     {565, "Cannot find batch file: batch.txt! "},
     {566, "Cannot open batch file! "},
     {567, "Please click \"Data\\Link\"\n and select File or Directory input! "},
+    {860, "Chart: a line needs at least two rows of data"},
+    {861, "Chart: the input file has no such variable"},
+    {862, "Chart: a value is too large to draw"},
+    {863, "Chart: the prediction report cannot be read"},
+    {864, "Chart: the prediction report does not fit the input file"},
+    {865, "Chart: the backtest file cannot be read"},
+    {866, "Chart: the backtest file is not the JSON output of foresta-cli backtest"},
+    {867, "Chart: the backtest file holds no recommendation for the input file"},
+    {868, "Chart: the picture could not be written"},
+    {869, "Chart: the series has more rows than a chart can hold"},
 };
 
 struct FixedQuestion {

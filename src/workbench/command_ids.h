@@ -92,6 +92,11 @@ inline constexpr int kCmExampleIntel4 = 584;
 inline constexpr int kCmExampleIntel5 = 585;
 inline constexpr int kCmExampleUserData = 586;
 
+// View menu (700 to 719): the window handles these.
+inline constexpr int kCmViewFirst = 700;
+inline constexpr int kCmViewLast = 719;
+inline constexpr int kCmViewChart = 700;
+
 // The engine's own commands (no menu shows them).
 inline constexpr int kCmCloseOutputFile = 232;
 inline constexpr int kCmOpenNewOutputFile = 233;

@@ -87,6 +87,8 @@ constexpr int kExampleMenu[] = {
     kCmExampleUserData,
 };
 
+constexpr int kViewMenu[] = {kCmViewChart};
+
 constexpr int kWindowMenu[] = {kCmCascade, kCmTile, kCmArrangeIcons, kCmCloseAll};
 
 constexpr int kHelpMenu[] = {
@@ -94,7 +96,7 @@ constexpr int kHelpMenu[] = {
 };
 
 // Every title has a mnemonic of its own; V and T are left for View and Tools.
-constexpr std::array<MenuDefinition, 12> kMenuBar = {{
+constexpr std::array<MenuDefinition, 13> kMenuBar = {{
     {"&File", kFileMenu},
     {"&Edit", kEditMenu},
     {"&Data", kDataMenu},
@@ -105,6 +107,7 @@ constexpr std::array<MenuDefinition, 12> kMenuBar = {{
     {"&10-Average", kAverage10Menu},
     {"&Batch", kBatchMenu},
     {"Exa&mple", kExampleMenu},
+    {"&View", kViewMenu},
     {"&Window", kWindowMenu},
     {"&Help", kHelpMenu},
 }};

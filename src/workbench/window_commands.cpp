@@ -1,5 +1,5 @@
-// Rows of the File, Edit and Window commands. The window and the active
-// document handle them, so they have no workbench handler.
+// Rows of the File, Edit, View and Window commands. The window and the
+// active document handle them, so they have no workbench handler.
 #include "workbench/command_vocabulary.h"
 
 namespace foresta {
@@ -29,6 +29,7 @@ constexpr CommandRow kRows[] = {
     {kCmEditReplace, "&Replace...", "Find a text and replace it", nullptr},
     {kCmEditFindNext, "&Next", "Find the next occurrence", nullptr, "F3"},
     {kCmFont, "&Font...", "Choose the display font", nullptr},
+    {kCmViewChart, "&Chart", "Chart the input data file, with its last prediction and backtest", nullptr},
     {kCmCascade, "&Cascade", "Arrange the document windows so that they overlap", nullptr},
     {kCmTile, "&Tile", "Arrange the document windows side by side", nullptr},
     {kCmArrangeIcons, "Arrange &Icons", "Line up the minimised document windows", nullptr},

@@ -18,7 +18,7 @@ using KeyboardTest = test::FrameWindowTest;
 
 TEST_F(KeyboardTest, DesktopShortcutsReachTheirCommands) {
   std::vector<int> printed;
-  window_->SetPrintHandler([&](int id, plume_edWindow*) { printed.push_back(id); });
+  window_->SetPrintHandler([&](int id, QWidget*) { printed.push_back(id); });
 
   QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
   ASSERT_EQ(1, area().Documents().size());

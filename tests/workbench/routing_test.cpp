@@ -125,11 +125,15 @@ TEST(CommandVocabularyTest, EachIdentifierHasOneRowAndEveryMenuItemALabelAndHint
   // A label is what a menu shows: a command that no menu shows has none.
   for (const CommandRow& row : rows) {
     EXPECT_EQ(!row.label.empty(), inMenus.count(row.id) == 1) << row.id;
-    // The window's own commands have no workbench handler: File, Edit and
-    // Window, Import CSV (a dialog of the window's) among them.
-    EXPECT_EQ(row.handler == nullptr, row.id >= kCmFont || row.id == kCmImportCsv) << row.id;
+    // The window handles File, Edit, Window, Import CSV (a dialog of the
+    // window's) and the View menu's commands.
+    const bool windowCommand =
+        row.id >= kCmFont || (row.id >= kCmViewFirst && row.id <= kCmViewLast) ||
+        row.id == kCmImportCsv;
+    EXPECT_EQ(row.handler == nullptr, windowCommand) << row.id;
   }
   EXPECT_EQ(MenuOf(kCmRealPlusLinear), "Real");
+  EXPECT_EQ(MenuOf(kCmViewChart), "View");
   EXPECT_EQ(MenuOf(kCmTrain), "");
   EXPECT_EQ(PlainLabel("Save &As..."), "Save As...");
   EXPECT_EQ(PlainLabel("Fish && &Chips"), "Fish & Chips");

@@ -1,0 +1,28 @@
+// One QApplication for the chart tests, on the offscreen platform.
+#include <cstdlib>
+#include <memory>
+
+#include <gtest/gtest.h>
+#include <QApplication>
+
+namespace {
+
+class ChartEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "chart_test";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ChartEnvironment);
+
+}  // namespace
