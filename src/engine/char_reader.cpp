@@ -25,12 +25,21 @@ bool CharReader::Open(const std::string& name) {
   size_t want = kBufferSize;
   if (fileSize_ > 0 && fileSize_ < want) want = static_cast<size_t>(fileSize_) + 1;
   buffer_.resize(want);
+  data_ = buffer_.data();
   return true;
+}
+
+void CharReader::OpenBytes(std::string_view bytes) {
+  Close();
+  data_ = reinterpret_cast<const unsigned char*>(bytes.data());
+  end_ = bytes.size();
+  fileSize_ = bytes.size();
 }
 
 void CharReader::Close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
+  data_ = nullptr;
   pos_ = end_ = 0;
   consumedBefore_ = 0;
   fileSize_ = 0;

@@ -3,12 +3,14 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace foresta {
 
-// Reads a file byte by byte through a large buffer. Text files are read as
-// bytes: nothing is translated.
+// Reads a file byte by byte through a large buffer, or bytes already in
+// memory (the fuzzers and tests parse without touching the disk). Text files
+// are read as bytes: nothing is translated.
 class ByteSource {
  public:
   static constexpr int kEnd = -1;
@@ -20,18 +22,21 @@ class ByteSource {
 
   // Returns false when the file cannot be opened for reading.
   bool Open(const std::string& path);
+  // Reads `bytes` as if they were a file's contents.
+  // REQUIRES: `bytes` outlives the reading.
+  void OpenBytes(std::string_view bytes);
   void Close();
-  bool is_open() const { return file_ != nullptr; }
+  bool is_open() const { return file_ != nullptr || inMemory_; }
 
   // Next byte (0..255), or kEnd at end of file or on a read error.
   int Get() {
     if (pos_ == len_ && !Refill()) return kEnd;
-    return static_cast<unsigned char>(buffer_[pos_++]);
+    return static_cast<unsigned char>(data_[pos_++]);
   }
   // Next byte without consuming it, or kEnd.
   int Peek() {
     if (pos_ == len_ && !Refill()) return kEnd;
-    return static_cast<unsigned char>(buffer_[pos_]);
+    return static_cast<unsigned char>(data_[pos_]);
   }
   // True when a read failed (as opposed to reaching the end).
   bool failed() const { return failed_; }
@@ -40,7 +45,10 @@ class ByteSource {
   bool Refill();
 
   std::FILE* file_ = nullptr;
+  bool inMemory_ = false;
   std::vector<char> buffer_;
+  // The bytes being read: the file's buffer, or the caller's memory.
+  const char* data_ = nullptr;
   std::size_t pos_ = 0;
   std::size_t len_ = 0;
   bool failed_ = false;
