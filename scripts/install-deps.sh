@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Foresta needs to build, test and benchmark.
+# Installs the Debian 12 packages Foresta needs to build, test, benchmark and
+# fuzz (libFuzzer is in libclang-rt-14-dev, only recommended by clang).
 # Idempotent: packages already present are left as they are.
 set -euo pipefail
 
@@ -8,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth fonts-liberation poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()
