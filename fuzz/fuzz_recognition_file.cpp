@@ -1,7 +1,9 @@
 // The recognition file: its test over bytes in memory against a network
-// trained on a small fixed set, then recognition with a fixed user
-// distribution, which must run exactly when the test passed. The last two
-// bytes choose the report's line breaks.
+// trained on a small fixed set, then recognition with a user distribution,
+// which must run exactly when both files pass their tests. The last two
+// bytes choose the report's line breaks; the third last whether the
+// distribution is a fixed one or comes first in the input (up to a
+// backslash and one more byte).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -41,9 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   BreakerSettings breakers;
   breakers.breakerStep = provider.ConsumeIntegralInRange(-1, 30);
   breakers.line2Start = provider.ConsumeIntegralInRange(-1, 30);
+  const std::string distribution =
+      provider.ConsumeBool() ? provider.ConsumeRandomLengthString(512) : std::string(kDistribution);
   const std::string bytes = provider.ConsumeRemainingBytesAsString();
 
   CharReader in;
+  in.OpenBytes(distribution);
+  const bool distributionPasses = TestDistributionFile(in) == kFileOk;
   in.OpenBytes(bytes);
   const int code = TestRecognitionFile(in, kNeurons);
   Require(code == kFileOk || code == kFileMissingComment || code == kFileCommentNotClosed ||
@@ -53,7 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::string report;
   const int recognized =
-      engine->RecognizeWithDistributionFromBytes(bytes, kDistribution, breakers, &report);
+      engine->RecognizeWithDistributionFromBytes(bytes, distribution, breakers, &report);
+  if (!distributionPasses) {
+    Require(recognized == kRecognitionNeedsDistribution && report.empty(),
+            "a refused distribution stops the run");
+    return 0;
+  }
   if (code != kFileOk) {
     Require(recognized == kRecognitionNeedsTest && report.empty(), "a refused file is not read");
     return 0;

@@ -29,8 +29,7 @@ else
 fi
 
 build=build/fuzz
-flags=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFORESTA_FUZZ=ON
-       -DFORESTA_BUILD_GUI=OFF -DFORESTA_BUILD_TESTS=OFF -DFORESTA_BUILD_BENCH=OFF)
+flags=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFORESTA_FUZZ=ON)
 [ -n "${CI:-}" ] && flags+=(-DFORESTA_WERROR=ON)
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
