@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -59,6 +60,13 @@ class InDirectory {
   std::filesystem::path previous_;
 };
 
+void ResetPredictionState(foresta::PredictionState& prediction) {
+  prediction.VariableCount = 0;
+  std::fill(prediction.ValueMaxima.begin(), prediction.ValueMaxima.end(), 0.0f);
+  std::fill(prediction.ValueMinima.begin(), prediction.ValueMinima.end(), 0.0f);
+  std::fill(prediction.LastRowsTable.begin(), prediction.LastRowsTable.end(), 0.0f);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -79,8 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   std::filesystem::remove("report.txt");
 
-  RecordingShell shell;
-  Workbench workbench(shell);
+  // One workbench for the whole fuzzing run, as in the application, brought
+  // back to its defaults before each run: a fresh one would spend most of
+  // the run clearing its half megabyte of prediction state.
+  static RecordingShell shell;
+  static Workbench workbench(shell);
+  shell.ClearEvents();
+  workbench.state() = WorkbenchState();
+  ResetPredictionState(workbench.prediction());
   WorkbenchState& state = workbench.state();
   state.predictionInputFile = "input.txt";
   state.predictionOutputFile = "report.txt";
