@@ -17,8 +17,10 @@ namespace foresta {
 namespace {
 
 constexpr int kMaxSteps = 64;
-// Replace All can multiply the text; growth stops beyond this size.
-constexpr std::size_t kMaxTextBytes = 1 << 16;
+// Replace All can multiply the text, and undoing each of its replacements
+// measures the line again; growth stops beyond this size so a run stays
+// short.
+constexpr std::size_t kMaxTextBytes = 1 << 13;
 
 // Every character 8 pixels wide, tabs to the next multiple of four.
 class FixedPitchView : public EditView {
