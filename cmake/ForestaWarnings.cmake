@@ -13,6 +13,20 @@ if(FORESTA_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+# Fuzzing: every library carries libFuzzer's coverage hooks and the
+# sanitizers; only the harnesses link libFuzzer's main (fuzz/CMakeLists.txt).
+if(FORESTA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "FORESTA_FUZZ needs clang: configure with CXX=clang++")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined
+                      -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(FORESTA_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
 
 # foresta_add_library(name SOURCES ... DEPS ...): a plain subsystem library.
 function(foresta_add_library name)

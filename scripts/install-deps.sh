@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Foresta needs to build, test, benchmark
-# and package (help2man writes the manual pages, dpkg-dev's dpkg-shlibdeps
-# finds the package's dependencies, desktop-file-utils checks the entry).
+# Installs the Debian 12 packages Foresta needs to build, test, benchmark,
+# fuzz and package (libFuzzer is in libclang-rt-14-dev, only recommended by
+# clang; help2man writes the manual pages, dpkg-dev's dpkg-shlibdeps finds
+# the package's dependencies, desktop-file-utils checks the entry).
 # Idempotent: packages already present are left as they are.
 set -euo pipefail
 
@@ -13,6 +14,7 @@ packages=(
   xvfb xauth fonts-liberation poppler-utils
   libcsv-dev
   help2man desktop-file-utils dpkg-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,8 +1,7 @@
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <string>
 
 #include "batch/batch_file.h"
+#include "batch/batch_file_access.h"
 #include "batch/batch_reader.h"
 #include "batch/batch_run_code.h"
 #include "state/readable_file.h"
@@ -12,38 +11,14 @@ namespace {
 
 constexpr int kEof = std::char_traits<char>::eof();
 
-// Creates or empties `name`, as the run will. Naming the batch file itself
-// as the output would wipe the batch file, so that is refused too.
-bool CanWriteOutput(const std::string& name, const std::string& batchFile) {
-  std::error_code ec;
-  if (std::filesystem::equivalent(name, batchFile, ec)) return false;
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  return static_cast<bool>(out);
-}
-
-}  // namespace
-
-std::string BatchPathName(const std::string& word) {
-  std::string name = word;
-  for (char& c : name) {
-    if (c == '\\') c = '/';
-  }
-  return name;
-}
-
-int TestBatchFile(const std::string& batchFile, const std::string& echoFile) {
-  // A directory or a FIFO is no batch file; opening it would read nothing
-  // (or wait for a writer) instead of failing.
-  if (!IsReadableRegularFile(batchFile)) return kBatchCannotOpen;
-  BatchReader reader;
-  if (!reader.Open(batchFile, echoFile)) return kBatchCannotOpen;
+int TestBatch(BatchReader& reader, BatchFileAccess& access) {
   if (!reader.SkipPast('*')) return kBatchNoComment;
   if (!reader.SkipPast('*')) return kBatchCommentNotClosed;
 
   std::string output;
   const bool haveOutput = reader.ReadWord(output);
   reader.Echo("\n" + output + "\n");
-  if (!haveOutput || !CanWriteOutput(BatchPathName(output), batchFile)) {
+  if (!haveOutput || !access.PrepareOutput(BatchPathName(output))) {
     return kBatchBadOutputFile;
   }
   reader.Echo("\n");
@@ -70,15 +45,40 @@ int TestBatchFile(const std::string& batchFile, const std::string& echoFile) {
     std::string input;
     const bool haveInput = reader.ReadWord(input);
     reader.Echo(input + "\n");
-    if (!haveInput || !IsReadableRegularFile(BatchPathName(input))) {
-      return kBatchBadInputFile;
-    }
+    if (!haveInput || !access.CanRead(BatchPathName(input))) return kBatchBadInputFile;
     return kBatchOk;
   }
   const int first = reader.ReadFirstNonBlank();
   if (first == kEof) return kBatchNotEnoughFiles;
   if (reader.CountRemainingLines(first) < files) return kBatchNotEnoughFiles;
   return kBatchOk;
+}
+
+}  // namespace
+
+std::string BatchPathName(const std::string& word) {
+  std::string name = word;
+  for (char& c : name) {
+    if (c == '\\') c = '/';
+  }
+  return name;
+}
+
+int TestBatchFile(const std::string& batchFile, const std::string& echoFile) {
+  // A directory or a FIFO is no batch file; opening it would read nothing
+  // (or wait for a writer) instead of failing.
+  if (!IsReadableRegularFile(batchFile)) return kBatchCannotOpen;
+  BatchReader reader;
+  if (!reader.Open(batchFile, echoFile)) return kBatchCannotOpen;
+  DiskBatchFileAccess files(batchFile);
+  return TestBatch(reader, files);
+}
+
+int TestBatchBytes(std::string_view bytes, BatchFileAccess& files,
+                   std::ostream* echo) {
+  BatchReader reader;
+  reader.OpenBytes(bytes, echo);
+  return TestBatch(reader, files);
 }
 
 }  // namespace foresta

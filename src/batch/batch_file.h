@@ -1,11 +1,15 @@
 #ifndef FORESTA_BATCH_BATCH_FILE_H_
 #define FORESTA_BATCH_BATCH_FILE_H_
 
+#include <ostream>
 #include <string>
+#include <string_view>
 
 #include "state/workbench_state.h"
 
 namespace foresta {
+
+class BatchFileAccess;
 
 // Where the batch test and loader copy what they read, so the user can see
 // where reading stopped (the input test uses the same file).
@@ -40,6 +44,12 @@ inline constexpr int kBatchMaxTrend = 1000;
 int TestBatchFile(const std::string& batchFile,
                   const std::string& echoFile = kBatchEchoFile);
 
+// The same test over a batch file's bytes in memory, asking `files` about
+// the output and input names. `echo`, when given, receives what
+// TestBatchFile writes to the echo file. Never returns kBatchCannotOpen.
+int TestBatchBytes(std::string_view bytes, BatchFileAccess& files,
+                   std::ostream* echo = nullptr);
+
 // Result of LoadBatchFile when the file could no longer be read.
 inline constexpr int kBatchLoadFailed = -1;
 
@@ -50,6 +60,11 @@ inline constexpr int kBatchLoadFailed = -1;
 // Returns the batch run code, or kBatchLoadFailed with `state` untouched.
 int LoadBatchFile(WorkbenchState& state,
                   const std::string& echoFile = kBatchEchoFile);
+
+// The same load from the batch file's bytes in memory (state.batchFile is
+// not read), asking `files` which input names can be read.
+int LoadBatchBytes(std::string_view bytes, WorkbenchState& state,
+                   BatchFileAccess& files, std::ostream* echo = nullptr);
 
 // Results of SaveBatchFile.
 enum BatchSaveCode : int {

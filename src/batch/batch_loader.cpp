@@ -1,14 +1,14 @@
 #include <vector>
 
 #include "batch/batch_file.h"
+#include "batch/batch_file_access.h"
 #include "batch/batch_reader.h"
 #include "state/readable_file.h"
 
 namespace foresta {
+namespace {
 
-int LoadBatchFile(WorkbenchState& state, const std::string& echoFile) {
-  BatchReader reader;
-  if (!reader.Open(state.batchFile, echoFile)) return kBatchLoadFailed;
+int LoadBatch(BatchReader& reader, WorkbenchState& state, BatchFileAccess& access) {
   if (!reader.SkipPast('*') || !reader.SkipPast('*')) return kBatchLoadFailed;
 
   // Everything is read before anything is stored, so a file that changed
@@ -37,7 +37,7 @@ int LoadBatchFile(WorkbenchState& state, const std::string& echoFile) {
       std::string name = BatchPathName(word);
       // Files that cannot be opened are left out of the run silently, and
       // so are directories and FIFOs, which are no input files.
-      if (IsReadableRegularFile(name)) list.push_back(name);
+      if (access.CanRead(name)) list.push_back(name);
     }
     reader.Echo(static_cast<int>(list.size()));
     reader.Echo("   files");
@@ -61,6 +61,22 @@ int LoadBatchFile(WorkbenchState& state, const std::string& echoFile) {
   }
   state.texts.linkMode = state.inputMode;
   return runCode;
+}
+
+}  // namespace
+
+int LoadBatchFile(WorkbenchState& state, const std::string& echoFile) {
+  BatchReader reader;
+  if (!reader.Open(state.batchFile, echoFile)) return kBatchLoadFailed;
+  DiskBatchFileAccess access(state.batchFile);
+  return LoadBatch(reader, state, access);
+}
+
+int LoadBatchBytes(std::string_view bytes, WorkbenchState& state,
+                   BatchFileAccess& access, std::ostream* echo) {
+  BatchReader reader;
+  reader.OpenBytes(bytes, echo);
+  return LoadBatch(reader, state, access);
 }
 
 }  // namespace foresta

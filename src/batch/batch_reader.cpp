@@ -17,15 +17,23 @@ bool IsBlank(int c) {
 
 bool BatchReader::Open(const std::string& batchFile,
                        const std::string& echoFile) {
-  in_.open(batchFile, std::ios::binary);
-  if (!in_) return false;
-  echo_.open(echoFile, std::ios::binary | std::ios::trunc);
-  return static_cast<bool>(echo_);
+  file_.open(batchFile, std::ios::binary);
+  if (!file_) return false;
+  in_ = file_.rdbuf();
+  echoFile_.open(echoFile, std::ios::binary | std::ios::trunc);
+  echo_ = &echoFile_;
+  return static_cast<bool>(echoFile_);
+}
+
+void BatchReader::OpenBytes(std::string_view bytes, std::ostream* echo) {
+  memory_.Reset(bytes);
+  in_ = &memory_;
+  echo_ = echo;
 }
 
 bool BatchReader::SkipPast(char mark) {
   for (int c = Get(); c != kEof; c = Get()) {
-    echo_.put(static_cast<char>(c));
+    Put(c);
     if (c == static_cast<unsigned char>(mark)) return true;
   }
   return false;
@@ -63,7 +71,7 @@ int BatchReader::ReadNumber() {
 int BatchReader::ReadFirstNonBlank() {
   SkipBlanks();
   int c = Get();
-  if (c != kEof) echo_.put(static_cast<char>(c));
+  if (c != kEof) Put(c);
   return c;
 }
 
@@ -72,11 +80,13 @@ int BatchReader::CountRemainingLines(int first) {
   bool filled = false;
   bool echoed = true;  // ReadFirstNonBlank echoed `first`
   for (int c = first; c != kEof; c = Get(), echoed = false) {
-    if (!echoed) echo_.put(static_cast<char>(c));
+    if (!echoed) Put(c);
     if (c == '\n') {
       if (filled) {
         ++count;
-        echo_ << "files:" << count << "\n";
+        Echo("files:");
+        Echo(count);
+        Echo("\n");
       }
       filled = false;
     } else if (!IsBlank(c)) {
@@ -85,18 +95,26 @@ int BatchReader::CountRemainingLines(int first) {
   }
   if (filled) {
     ++count;
-    echo_ << count << "files" << "\n";
+    Echo(count);
+    Echo("files\n");
   }
-  echo_ << "files:" << count << "\n";
+  Echo("files:");
+  Echo(count);
+  Echo("\n");
   return count;
 }
 
 bool BatchReader::Close() {
-  in_.close();
-  echo_.flush();
-  bool ok = static_cast<bool>(echo_);
-  echo_.close();
-  return ok && !echo_.fail();
+  file_.close();
+  if (echo_ == nullptr) return true;
+  echo_->flush();
+  bool ok = static_cast<bool>(*echo_);
+  if (echo_ == &echoFile_) {
+    echoFile_.close();
+    ok = ok && !echoFile_.fail();
+  }
+  echo_ = nullptr;
+  return ok;
 }
 
 }  // namespace foresta

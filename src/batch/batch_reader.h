@@ -2,11 +2,15 @@
 #define FORESTA_BATCH_BATCH_READER_H_
 
 #include <fstream>
+#include <ostream>
+#include <streambuf>
 #include <string>
+#include <string_view>
 
 namespace foresta {
 
-// Reads a batch file as bytes and writes what it is told to the echo file.
+// Reads a batch file as bytes (from the file, or from memory) and writes what
+// it is told to the echo file (or to a stream, or nowhere).
 // Items are separated by blanks, tabs and line ends ("\r" counts as part of
 // a line end); an item that ends exactly at end of file is read like any
 // other.
@@ -14,6 +18,9 @@ class BatchReader {
  public:
   // Opens both files; false when either cannot be opened.
   bool Open(const std::string& batchFile, const std::string& echoFile);
+  // Reads `bytes` instead of a file and echoes into `echo` (nowhere when it
+  // is null). REQUIRES: both outlive the reading.
+  void OpenBytes(std::string_view bytes, std::ostream* echo);
 
   // Reads up to and including the next `mark`, echoing every byte. False
   // when end of file comes first.
@@ -36,19 +43,39 @@ class BatchReader {
   // `first` (already read) is the first one.
   int CountRemainingLines(int first);
 
-  void Echo(const std::string& text) { echo_ << text; }
-  void Echo(int value) { echo_ << value; }
+  void Echo(std::string_view text) {
+    if (echo_ != nullptr) *echo_ << text;
+  }
+  void Echo(int value) {
+    if (echo_ != nullptr) *echo_ << value;
+  }
 
   // Flushes and closes the echo; false when writing it failed.
   bool Close();
 
  private:
-  int Get() { return in_.rdbuf()->sbumpc(); }
-  int Peek() { return in_.rdbuf()->sgetc(); }
+  // A read-only stream buffer over bytes in memory.
+  class MemoryBuffer : public std::streambuf {
+   public:
+    void Reset(std::string_view bytes) {
+      // The get area is never written through: nothing is put back.
+      char* first = const_cast<char*>(bytes.data());
+      setg(first, first, first + bytes.size());
+    }
+  };
+
+  int Get() { return in_->sbumpc(); }
+  int Peek() { return in_->sgetc(); }
+  void Put(int c) {
+    if (echo_ != nullptr) echo_->put(static_cast<char>(c));
+  }
   void SkipBlanks();
 
-  std::ifstream in_;
-  std::ofstream echo_;
+  std::ifstream file_;
+  MemoryBuffer memory_;
+  std::streambuf* in_ = nullptr;
+  std::ofstream echoFile_;
+  std::ostream* echo_ = nullptr;
 };
 
 }  // namespace foresta

@@ -25,12 +25,21 @@ bool CharReader::Open(const std::string& name) {
   size_t want = kBufferSize;
   if (fileSize_ > 0 && fileSize_ < want) want = static_cast<size_t>(fileSize_) + 1;
   buffer_.resize(want);
+  data_ = buffer_.data();
   return true;
+}
+
+void CharReader::OpenBytes(std::string_view bytes) {
+  Close();
+  data_ = reinterpret_cast<const unsigned char*>(bytes.data());
+  end_ = bytes.size();
+  fileSize_ = bytes.size();
 }
 
 void CharReader::Close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
+  data_ = nullptr;
   pos_ = end_ = 0;
   consumedBefore_ = 0;
   fileSize_ = 0;
@@ -39,12 +48,12 @@ void CharReader::Close() {
 size_t CharReader::ReadNonSpace(char* out, size_t count) {
   size_t copied = 0;
   while (copied < count && (pos_ < end_ || Fill())) {
-    const unsigned char* at = buffer_.data() + pos_;
-    const unsigned char* end = buffer_.data() + end_;
+    const unsigned char* at = data_ + pos_;
+    const unsigned char* end = data_ + end_;
     for (; at < end && copied < count; ++at) {
       if (!IsSpace(*at)) out[copied++] = static_cast<char>(*at);
     }
-    pos_ = static_cast<size_t>(at - buffer_.data());
+    pos_ = static_cast<size_t>(at - data_);
   }
   return copied;
 }

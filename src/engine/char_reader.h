@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace foresta {
 
 // Reads a file as raw bytes through one large buffer; the pattern files are
 // parsed a character at a time and must not pay a library call per byte.
+// It can read bytes already in memory instead, so the tests and readers run
+// without a file (tests, fuzzers).
 class CharReader {
  public:
   static constexpr int kEof = -1;
@@ -21,15 +24,18 @@ class CharReader {
 
   // Returns false when the file cannot be opened for reading.
   bool Open(const std::string& name);
+  // Reads `bytes` as if they were a file's contents.
+  // REQUIRES: `bytes` outlives the reading.
+  void OpenBytes(std::string_view bytes);
   void Close();
 
   int Get() {
     if (pos_ == end_ && !Fill()) return kEof;
-    return buffer_[pos_++];
+    return data_[pos_++];
   }
   int Peek() {
     if (pos_ == end_ && !Fill()) return kEof;
-    return buffer_[pos_];
+    return data_[pos_];
   }
   // The next character that is not white space, or kEof.
   int GetNonSpace() {
@@ -48,8 +54,8 @@ class CharReader {
   // empty, and counts it as read. Returns false at end of file.
   bool TakeSpan(const unsigned char** begin, const unsigned char** end) {
     if (pos_ == end_ && !Fill()) return false;
-    *begin = buffer_.data() + pos_;
-    *end = buffer_.data() + end_;
+    *begin = data_ + pos_;
+    *end = data_ + end_;
     pos_ = end_;
     return true;
   }
@@ -68,6 +74,8 @@ class CharReader {
 
   std::FILE* file_ = nullptr;
   std::vector<unsigned char> buffer_;
+  // The bytes being read: the file's buffer, or the caller's memory.
+  const unsigned char* data_ = nullptr;
   size_t pos_ = 0;
   size_t end_ = 0;
   uint64_t consumedBefore_ = 0;

@@ -62,6 +62,21 @@ int Engine::TrainNetwork(const std::string& trainingFile, const SymmetrySettings
   if (TestTrainingFile(trainingFile) != kFileOk) return kTrainNeedsTest;
   CharReader in;
   if (!in.Open(trainingFile)) return kTrainNeedsTest;
+  return LoadTraining(in, symmetry, progress);
+}
+
+int Engine::TrainNetworkFromBytes(std::string_view training, const SymmetrySettings& symmetry,
+                                  EngineProgress* progress) {
+  symmetryProblem_ = 0;
+  CharReader in;
+  in.OpenBytes(training);
+  if (foresta::TestTrainingFile(in, &neuronCount_) != kFileOk) return kTrainNeedsTest;
+  in.OpenBytes(training);
+  return LoadTraining(in, symmetry, progress);
+}
+
+int Engine::LoadTraining(CharReader& in, const SymmetrySettings& symmetry,
+                         EngineProgress* progress) {
   store_.Clear();
   SkipCommentSection(in);
   int64_t n = 0;
@@ -94,6 +109,23 @@ int Engine::RetrainNetwork(const std::string& retrainingFile, const SymmetrySett
   if (!store_.trained()) return kRetrainNotTrained;
   CharReader in;
   if (!in.Open(retrainingFile)) return kRetrainNeedsTest;
+  return LoadRetraining(in, symmetry, progress);
+}
+
+int Engine::RetrainNetworkFromBytes(std::string_view retraining,
+                                    const SymmetrySettings& symmetry,
+                                    EngineProgress* progress) {
+  symmetryProblem_ = 0;
+  CharReader in;
+  in.OpenBytes(retraining);
+  if (foresta::TestRetrainingFile(in, neuronCount_) != kFileOk) return kRetrainNeedsTest;
+  if (!store_.trained()) return kRetrainNotTrained;
+  in.OpenBytes(retraining);
+  return LoadRetraining(in, symmetry, progress);
+}
+
+int Engine::LoadRetraining(CharReader& in, const SymmetrySettings& symmetry,
+                           EngineProgress* progress) {
   try {
     store_.BeginRetraining(neuronCount_);
     SkipCommentSection(in);
@@ -126,6 +158,15 @@ int Engine::RetrainNetwork(const std::string& retrainingFile, const SymmetrySett
 int Engine::RecognizeWithDistribution(const RecognitionSettings& settings,
                                       EngineProgress* progress) {
   return recognition_.RecognizeWithDistribution(store_, neuronCount_, settings, progress);
+}
+
+int Engine::RecognizeWithDistributionFromBytes(std::string_view recognition,
+                                               std::string_view distribution,
+                                               const BreakerSettings& breakers,
+                                               std::string* report, EngineProgress* progress) {
+  return recognition_.RecognizeWithDistributionFromBytes(store_, neuronCount_, recognition,
+                                                         distribution, breakers, report,
+                                                         progress);
 }
 
 int Engine::RecognizeBestMatch(const RecognitionSettings& settings, EngineProgress* progress) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/engine_settings.h"
 #include "engine/pattern_store.h"
@@ -62,10 +63,23 @@ class Engine {
   int RetrainNetwork(const std::string& retrainingFile, const SymmetrySettings& symmetry,
                      EngineProgress* progress = nullptr);
 
+  // The same two over a file's bytes held in memory (tests, fuzzers): the
+  // test and the reading are those of the file versions.
+  int TrainNetworkFromBytes(std::string_view training, const SymmetrySettings& symmetry,
+                            EngineProgress* progress = nullptr);
+  int RetrainNetworkFromBytes(std::string_view retraining, const SymmetrySettings& symmetry,
+                              EngineProgress* progress = nullptr);
+
   // Completes the recognition vectors and writes the full report to
   // settings.recognitionOutputFile. Returns a kRecognition* code.
   int RecognizeWithDistribution(const RecognitionSettings& settings,
                                 EngineProgress* progress = nullptr);
+  // The same over the recognition and distribution files' bytes in memory;
+  // the report is appended to `report`.
+  int RecognizeWithDistributionFromBytes(std::string_view recognition,
+                                         std::string_view distribution,
+                                         const BreakerSettings& breakers, std::string* report,
+                                         EngineProgress* progress = nullptr);
 
   // The best match only, appended to the report file opened by
   // OpenReportFile. Returns a kRecognition* code.
@@ -81,6 +95,12 @@ class Engine {
   void SetStoreChunkLimit(size_t limit) { store_.SetChunkLimit(limit); }
 
  private:
+  // Read a tested training or retraining file from its first byte into the
+  // store. Return a kTrain* or kRetrain* code.
+  int LoadTraining(CharReader& in, const SymmetrySettings& symmetry,
+                   EngineProgress* progress);
+  int LoadRetraining(CharReader& in, const SymmetrySettings& symmetry,
+                     EngineProgress* progress);
   // Reads the vectors after the count and stores them with their copies.
   // Returns false when cancelled.
   bool StoreVectors(CharReader& in, const SymmetrySettings& symmetry,

@@ -54,6 +54,10 @@ uint32_t AsUnsignedCell(int64_t v) {
 int TestTrainingFile(const std::string& name, uint32_t* neuronCount) {
   CharReader in;
   if (!OpenForTest(in, name)) return kFileCannotOpen;
+  return TestTrainingFile(in, neuronCount);
+}
+
+int TestTrainingFile(CharReader& in, uint32_t* neuronCount) {
   if (int r = SkipCommentSection(in); r != 0) return r;
   int64_t n = 0;
   const bool parsed = ReadDecimal(in, &n);
@@ -69,6 +73,10 @@ int TestTrainingFile(const std::string& name, uint32_t* neuronCount) {
 int TestRetrainingFile(const std::string& name, uint32_t neuronCount) {
   CharReader in;
   if (!OpenForTest(in, name)) return kFileCannotOpen;
+  return TestRetrainingFile(in, neuronCount);
+}
+
+int TestRetrainingFile(CharReader& in, uint32_t neuronCount) {
   if (int r = SkipCommentSection(in); r != 0) return r;
   int64_t n = 0;
   if (!ReadDecimal(in, &n)) return kFileNeuronsOutOfRange;
@@ -81,6 +89,10 @@ int TestRetrainingFile(const std::string& name, uint32_t neuronCount) {
 int TestRecognitionFile(const std::string& name, uint32_t neuronCount) {
   CharReader in;
   if (!OpenForTest(in, name)) return kFileCannotOpen;
+  return TestRecognitionFile(in, neuronCount);
+}
+
+int TestRecognitionFile(CharReader& in, uint32_t neuronCount) {
   if (int r = SkipCommentSection(in); r != 0) return r;
   if (neuronCount == 0) return kFileTrainingNotTested;
   if (neuronCount < 2 || neuronCount > kMaxNeurons) return kFileNeuronsOutOfRange;
@@ -111,6 +123,10 @@ int TestRecognitionFile(const std::string& name, uint32_t neuronCount) {
 int TestDistributionFile(const std::string& name, DistributionTable* table) {
   CharReader in;
   if (!OpenForTest(in, name)) return kFileCannotOpen;
+  return TestDistributionFile(in, table);
+}
+
+int TestDistributionFile(CharReader& in, DistributionTable* table) {
   if (int r = SkipCommentSection(in); r != 0) return r;
   int64_t m = 0;
   int64_t p = 0;

@@ -6,6 +6,7 @@
 
 namespace foresta {
 
+class CharReader;
 class DistributionTable;
 
 // Results of the four pattern-file tests. Code 5 and code 8 mean different
@@ -43,6 +44,13 @@ int TestRecognitionFile(const std::string& name, uint32_t neuronCount);
 // Checks a user distribution file. When table is given and the file passes,
 // it is loaded into it on the same pass. Returns 0..8 (never 9).
 int TestDistributionFile(const std::string& name, DistributionTable* table = nullptr);
+
+// The same four tests over an opened reader (a file, or bytes in memory),
+// from its first byte; the codes are those above, kFileCannotOpen aside.
+int TestTrainingFile(CharReader& in, uint32_t* neuronCount);
+int TestRetrainingFile(CharReader& in, uint32_t neuronCount);
+int TestRecognitionFile(CharReader& in, uint32_t neuronCount);
+int TestDistributionFile(CharReader& in, DistributionTable* table = nullptr);
 
 }  // namespace foresta
 

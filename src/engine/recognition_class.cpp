@@ -68,6 +68,30 @@ int RecognitionClass::Run(const PatternStore& store, uint32_t n,
   CharReader in;
   if (!in.Open(settings.recognitionFile)) return kRecognitionNeedsTest;
   if (ownReport && !report->Open(settings.recognitionOutputFile)) return kRecognitionNeedsTest;
+  return Recognize(store, n, in, settings.breakers, report, ownReport, listVotes, progress);
+}
+
+int RecognitionClass::RecognizeWithDistributionFromBytes(
+    const PatternStore& store, uint32_t neuronCount, std::string_view recognition,
+    std::string_view distribution, const BreakerSettings& breakers, std::string* report,
+    EngineProgress* progress) {
+  CharReader in;
+  in.OpenBytes(distribution);
+  if (TestDistributionFile(in, &table_) != kFileOk) {
+    table_.Clear();
+    return kRecognitionNeedsDistribution;
+  }
+  in.OpenBytes(recognition);
+  if (TestRecognitionFile(in, neuronCount) != kFileOk) return kRecognitionNeedsTest;
+  in.OpenBytes(recognition);
+  ReportOutput output;
+  output.OpenMemory(report);
+  return Recognize(store, neuronCount, in, breakers, &output, true, true, progress);
+}
+
+int RecognitionClass::Recognize(const PatternStore& store, uint32_t n, CharReader& in,
+                                const BreakerSettings& breakers, ReportOutput* report,
+                                bool ownReport, bool listVotes, EngineProgress* progress) {
   if (!store.trained()) {
     if (ownReport) report->Close();
     return kRecognitionNotTrained;
@@ -83,7 +107,7 @@ int RecognitionClass::Run(const PatternStore& store, uint32_t n,
     weightsFor_ = n;
   }
   breakBefore_.assign(static_cast<size_t>(n) + 1, false);
-  for (uint32_t i = 0; i <= n; ++i) breakBefore_[i] = settings.breakers.BreakBefore(i);
+  for (uint32_t i = 0; i <= n; ++i) breakBefore_[i] = breakers.BreakBefore(i);
   totals_.assign(static_cast<size_t>(table_.rowCount()), 0);
 
   SkipCommentSection(in);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/distribution_table.h"
@@ -10,6 +11,7 @@
 
 namespace foresta {
 
+class CharReader;
 class PatternStore;
 class ReportOutput;
 
@@ -37,6 +39,14 @@ class RecognitionClass {
                                 const RecognitionSettings& settings,
                                 EngineProgress* progress = nullptr);
 
+  // The same over the two files' bytes in memory; the report is appended to
+  // `report`.
+  int RecognizeWithDistributionFromBytes(const PatternStore& store, uint32_t neuronCount,
+                                         std::string_view recognition,
+                                         std::string_view distribution,
+                                         const BreakerSettings& breakers, std::string* report,
+                                         EngineProgress* progress = nullptr);
+
   // The same without the vote listing, written into an already open
   // report, which stays open. Returns a kRecognition* code; 3 when the
   // report is not open.
@@ -49,6 +59,11 @@ class RecognitionClass {
  private:
   int Run(const PatternStore& store, uint32_t neuronCount, const RecognitionSettings& settings,
           ReportOutput* report, bool ownReport, bool listVotes, EngineProgress* progress);
+  // Writes the report for the tested recognition file `in` (read from its
+  // first byte) against the loaded table; the report is open.
+  int Recognize(const PatternStore& store, uint32_t neuronCount, CharReader& in,
+                const BreakerSettings& breakers, ReportOutput* report, bool ownReport,
+                bool listVotes, EngineProgress* progress);
   // Sets totals_ for vec, whose section s .. s+m-1 holds '0'.
   void Score(const PatternStore& store, const std::string& vec, uint32_t n, int64_t s,
              int64_t m);

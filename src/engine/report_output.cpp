@@ -14,6 +14,13 @@ bool ReportOutput::Open(const std::string& name) {
   return file_ != nullptr;
 }
 
+void ReportOutput::OpenMemory(std::string* text) {
+  Close();
+  failed_ = false;
+  buffer_.clear();
+  text_ = text;
+}
+
 void ReportOutput::WriteNumber(uint64_t v) {
   char digits[24];
   auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
@@ -21,6 +28,11 @@ void ReportOutput::WriteNumber(uint64_t v) {
 }
 
 bool ReportOutput::Flush() {
+  if (text_ != nullptr) {
+    text_->append(buffer_);
+    buffer_.clear();
+    return !failed_;
+  }
   if (file_ == nullptr) {
     buffer_.clear();
     return false;
@@ -34,6 +46,10 @@ bool ReportOutput::Flush() {
 }
 
 bool ReportOutput::Close() {
+  if (text_ != nullptr) {
+    Flush();
+    text_ = nullptr;
+  }
   if (file_ == nullptr) return !failed_;
   bool ok = Flush();
   if (std::fclose(file_) != 0) ok = false;

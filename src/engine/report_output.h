@@ -9,7 +9,8 @@
 namespace foresta {
 
 // A text file the engine writes its recognition report to, through one
-// large buffer. A failed write is remembered, so it can be reported.
+// large buffer, or a string in memory (tests, fuzzers). A failed write is
+// remembered, so it can be reported.
 class ReportOutput {
  public:
   ReportOutput() = default;
@@ -19,7 +20,10 @@ class ReportOutput {
 
   // Opens name for writing, emptying it. Returns false when it cannot.
   bool Open(const std::string& name);
-  bool isOpen() const { return file_ != nullptr; }
+  // Appends to `text` instead of writing a file.
+  // REQUIRES: `text` outlives the writing.
+  void OpenMemory(std::string* text);
+  bool isOpen() const { return file_ != nullptr || text_ != nullptr; }
 
   void Write(std::string_view text) {
     buffer_.append(text);
@@ -33,12 +37,13 @@ class ReportOutput {
   bool Flush();
   // Flushes and closes. Returns false if any write failed.
   bool Close();
-  bool failed() const { return failed_ || file_ == nullptr; }
+  bool failed() const { return failed_ || !isOpen(); }
 
  private:
   static constexpr size_t kFlushAt = 1 << 16;
 
   std::FILE* file_ = nullptr;
+  std::string* text_ = nullptr;
   std::string buffer_;
   bool failed_ = false;
 };

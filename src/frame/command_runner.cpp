@@ -16,7 +16,13 @@
 
 namespace foresta {
 
-CommandRunner::CommandRunner(QWidget* window) : QObject(window), window_(window) {}
+CommandRunner::CommandRunner(QWidget* window)
+    : QObject(window),
+      window_(window),
+      handOff_([this] {
+        QMetaObject::invokeMethod(this, [this] { handOff_.RunPending(); },
+                                  Qt::QueuedConnection);
+      }) {}
 
 CommandRunner::~CommandRunner() = default;
 
@@ -24,6 +30,7 @@ bool CommandRunner::Run(const std::string& title, std::function<void()> job) {
   if (busy_) return false;
   busy_ = true;
   cancel_ = false;
+  handOff_.Open();
 
   dialog_ = new QDialog(window_, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   dialog_->setWindowTitle(QString::fromStdString(title));
@@ -57,6 +64,7 @@ bool CommandRunner::Run(const std::string& title, std::function<void()> job) {
   showTimer.start();
 
   bool failed = false;
+  std::atomic<bool> finished{false};
   std::thread worker([&] {
     // Whatever happens in the command, the window must get control back.
     try {
@@ -64,9 +72,16 @@ bool CommandRunner::Run(const std::string& title, std::function<void()> job) {
     } catch (...) {
       failed = true;
     }
+    finished = true;
     QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
   });
   loop.exec();
+  if (!finished) {
+    // The application is quitting (its exit ends every event loop): nothing
+    // will answer the worker any more, so release it and let it stop.
+    cancel_ = true;
+    handOff_.Close();
+  }
   worker.join();
   if (failed) {
     QMessageBox::critical(window_, QString::fromStdString(title),
@@ -115,6 +130,10 @@ void CommandRunner::ReportProgress(const std::string& what, double done) {
   }
 }
 
+bool CommandRunner::CallOnWindowThread(const std::function<void()>& call) {
+  return handOff_.Call(call);
+}
+
 void MarshallingShell::OnUiThread(const std::function<void()>& call) {
   // The progress dialog steps aside while the command talks to the user.
   auto interactive = [&] {
@@ -125,7 +144,7 @@ void MarshallingShell::OnUiThread(const std::function<void()>& call) {
   if (QThread::currentThread() == context_.thread()) {
     interactive();
   } else {
-    QMetaObject::invokeMethod(&context_, interactive, Qt::BlockingQueuedConnection);
+    runner_.CallOnWindowThread(interactive);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+#include "frame/call_hand_off.h"
 #include "state/shell.h"
 
 class QDialog;
@@ -22,7 +23,10 @@ namespace foresta {
 // prediction or batch run never freezes the window. While it runs, a modal
 // progress dialog (shown only if the run takes a moment) offers Cancel.
 // Run() returns when the command has finished; the window keeps painting
-// and answering the command's own message boxes meanwhile.
+// and answering the command's own message boxes meanwhile. When the
+// application quits during a run, the command is cancelled and every call
+// it makes to the window thread from then on returns unanswered, so Run()
+// still returns.
 class CommandRunner : public QObject {
   Q_OBJECT
 
@@ -35,6 +39,10 @@ class CommandRunner : public QObject {
   bool Run(const std::string& title, std::function<void()> job);
 
   bool Busy() const { return busy_; }
+
+  // Called from the worker: runs `call` on the window's thread and waits for
+  // it. False, without running it, once the application is quitting.
+  bool CallOnWindowThread(const std::function<void()>& call);
 
   // Called from the worker (through the Shell) to report how far it is.
   void ReportProgress(const std::string& what, double done);
@@ -51,6 +59,7 @@ class CommandRunner : public QObject {
   void ShowProgress(const QString& what, double done);
 
   QWidget* window_;
+  CallHandOff handOff_;
   bool busy_ = false;
   std::atomic<bool> cancel_{false};
   int dialogDelay_ = 400;
@@ -83,7 +92,9 @@ class MarshallingShell : public Shell {
   bool CancelRequested() override;
 
  private:
-  // Runs `call` on the user-interface thread and waits for it.
+  // Runs `call` on the user-interface thread and waits for it; when the
+  // application is quitting, `call` does not run and the answers keep their
+  // defaults (No, Cancel).
   void OnUiThread(const std::function<void()>& call);
 
   Shell& target_;

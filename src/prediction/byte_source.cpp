@@ -12,14 +12,25 @@ bool ByteSource::Open(const std::string& path) {
   file_ = std::fopen(path.c_str(), "rb");
   if (file_ == nullptr) return false;
   buffer_.resize(kBufferSize);
+  data_ = buffer_.data();
   pos_ = len_ = 0;
   failed_ = false;
   return true;
 }
 
+void ByteSource::OpenBytes(std::string_view bytes) {
+  Close();
+  inMemory_ = true;
+  data_ = bytes.data();
+  len_ = bytes.size();
+  failed_ = false;
+}
+
 void ByteSource::Close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
+  inMemory_ = false;
+  data_ = nullptr;
   pos_ = len_ = 0;
 }
 

@@ -53,18 +53,37 @@ constexpr int kTransitions[5][5] = {
     {0, kInvalid, 4, kInvalid, kInvalid},
 };
 
-// First pass: copies what it reads to the echo file and checks the
-// characters. Returns 0 when the second pass should run.
-int ScanCharacters(const InputTestRequest& request, PredictionState& state) {
-  // A directory or a FIFO is no input file; opening it would read nothing
-  // (or wait for a writer) instead of failing.
-  if (!IsReadableRegularFile(request.inputFile)) return kInputCannotOpen;
-  InputReader reader;
-  if (!reader.Open(request.inputFile)) return kInputCannotOpen;
-  OutputFile echo(std::fopen(request.echoFile.c_str(), "wb"));
-  if (!echo) return kInputCannotOpen;
-  std::setvbuf(echo.get(), nullptr, _IOFBF, 1 << 16);
+// Where the first pass copies what it reads: the echo file, a string, or
+// nowhere.
+class Echo {
+ public:
+  Echo(std::FILE* file, std::string* text) : file_(file), text_(text) {}
+  void Put(int c) {
+    if (file_ != nullptr) std::fputc(c, file_);
+    if (text_ != nullptr) text_->push_back(static_cast<char>(c));
+  }
+  void Put(const char* begin, const char* end) {
+    const auto size = static_cast<std::size_t>(end - begin);
+    if (file_ != nullptr) std::fwrite(begin, 1, size, file_);
+    if (text_ != nullptr) text_->append(begin, size);
+  }
+  void PutCount(std::uint32_t count) {
+    char line[32];
+    const int length = std::snprintf(line, sizeof line, "\n\n%u\n\n", count);
+    if (file_ != nullptr) std::fwrite(line, 1, static_cast<std::size_t>(length), file_);
+    if (text_ != nullptr) text_->append(line, static_cast<std::size_t>(length));
+  }
+  bool Flush() { return file_ == nullptr || std::fflush(file_) == 0; }
 
+ private:
+  std::FILE* file_;
+  std::string* text_;
+};
+
+// First pass: copies what it reads to the echo and checks the characters.
+// Returns 0 when the second pass should run.
+int ScanCharacters(InputReader& reader, Echo& echo, int precision, int trend,
+                   PredictionState& state) {
   ByteSource& in = reader.source();
   for (int star = 0; star < 2; ++star) {
     int c;
@@ -73,15 +92,15 @@ int ScanCharacters(const InputTestRequest& request, PredictionState& state) {
       if (c == ByteSource::kEnd) {
         return star == 0 ? kInputNoComment : kInputCommentNotClosed;
       }
-      std::fputc(c, echo.get());
+      echo.Put(c);
     } while (c != '*');
   }
 
   std::uint32_t count = 0;
   reader.ReadCount(count);
   state.VariableCount = count;
-  std::fprintf(echo.get(), "\n\n%u\n\n", count);
-  if (!WithinNeuronLimits(count, request.trend, request.precision)) {
+  echo.PutCount(count);
+  if (!WithinNeuronLimits(count, trend, precision)) {
     return kInputNeuronsOutOfRange;
   }
 
@@ -97,20 +116,16 @@ int ScanCharacters(const InputTestRequest& request, PredictionState& state) {
       stateIndex = kTransitions[stateIndex][Classify(static_cast<unsigned char>(*at))];
       if (stateIndex == kInvalid) break;
     }
-    const char* echoed = at < end ? at + 1 : end;
-    std::fwrite(begin, 1, static_cast<std::size_t>(echoed - begin), echo.get());
+    echo.Put(begin, at < end ? at + 1 : end);
     if (stateIndex == kInvalid) return kInputInvalidCharacter;
   }
-  if (std::fflush(echo.get()) != 0) return kInputCannotOpen;
+  if (!echo.Flush()) return kInputCannotOpen;
   return kInputOk;
 }
 
 // Second pass: counts the numbers and the rows they make.
-int CountRows(const InputTestRequest& request, PredictionState& state,
+int CountRows(InputReader& reader, int trend, PredictionState& state,
               int& rowCount) {
-  if (!IsReadableRegularFile(request.inputFile)) return kInputCannotOpen;
-  InputReader reader;
-  if (!reader.Open(request.inputFile)) return kInputCannotOpen;
   if (int code = reader.SkipComment(); code != 0) return code;
   std::uint32_t n = 0;
   bool numeric = reader.ReadCount(n);
@@ -129,7 +144,7 @@ int CountRows(const InputTestRequest& request, PredictionState& state,
   if (numbers % n != 0) return kInputLastRowIncomplete;
   std::uint64_t rows = numbers / n;
   rowCount = rows > INT32_MAX ? INT32_MAX : static_cast<int>(rows);
-  if (rows < static_cast<std::uint64_t>(request.trend > 0 ? request.trend : 0)) {
+  if (rows < static_cast<std::uint64_t>(trend > 0 ? trend : 0)) {
     return kInputNotEnoughData;
   }
   return kInputOk;
@@ -140,8 +155,35 @@ int CountRows(const InputTestRequest& request, PredictionState& state,
 int TestInputFile(const InputTestRequest& request, PredictionState& state,
                   int& rowCount) {
   rowCount = -1;
-  if (int code = ScanCharacters(request, state); code != kInputOk) return code;
-  return CountRows(request, state, rowCount);
+  // A directory or a FIFO is no input file; opening it would read nothing
+  // (or wait for a writer) instead of failing.
+  if (!IsReadableRegularFile(request.inputFile)) return kInputCannotOpen;
+  {
+    InputReader reader;
+    if (!reader.Open(request.inputFile)) return kInputCannotOpen;
+    OutputFile echoFile(std::fopen(request.echoFile.c_str(), "wb"));
+    if (!echoFile) return kInputCannotOpen;
+    std::setvbuf(echoFile.get(), nullptr, _IOFBF, 1 << 16);
+    Echo echo(echoFile.get(), nullptr);
+    const int code =
+        ScanCharacters(reader, echo, request.precision, request.trend, state);
+    if (code != kInputOk) return code;
+  }
+  InputReader reader;
+  if (!reader.Open(request.inputFile)) return kInputCannotOpen;
+  return CountRows(reader, request.trend, state, rowCount);
+}
+
+int TestInputBytes(std::string_view bytes, int precision, int trend,
+                   PredictionState& state, int& rowCount, std::string* echo) {
+  rowCount = -1;
+  InputReader reader;
+  reader.OpenBytes(bytes);
+  Echo sink(nullptr, echo);
+  const int code = ScanCharacters(reader, sink, precision, trend, state);
+  if (code != kInputOk) return code;
+  reader.OpenBytes(bytes);
+  return CountRows(reader, trend, state, rowCount);
 }
 
 }  // namespace foresta

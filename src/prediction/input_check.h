@@ -2,6 +2,7 @@
 #define FORESTA_PREDICTION_INPUT_CHECK_H_
 
 #include <string>
+#include <string_view>
 
 #include "prediction/prediction_state.h"
 
@@ -36,6 +37,13 @@ struct InputTestRequest {
 // numbers have been counted). Returns an InputTestCode.
 int TestInputFile(const InputTestRequest& request, PredictionState& state,
                   int& rowCount);
+
+// The same test over an input file's bytes held in memory; nothing is
+// written. When `echo` is given, it receives exactly what TestInputFile
+// writes to the echo file. Never returns kInputCannotOpen.
+int TestInputBytes(std::string_view bytes, int precision, int trend,
+                   PredictionState& state, int& rowCount,
+                   std::string* echo = nullptr);
 
 }  // namespace foresta
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "prediction/byte_source.h"
 
@@ -18,6 +19,8 @@ class InputReader {
 
   // Returns false when the file cannot be opened.
   bool Open(const std::string& path) { return source_.Open(path); }
+  // Reads `bytes` instead of a file. REQUIRES: `bytes` outlives the reading.
+  void OpenBytes(std::string_view bytes) { source_.OpenBytes(bytes); }
   void Close() { source_.Close(); }
 
   // Skips through the first and the second '*'. Returns 0, or 2 when the

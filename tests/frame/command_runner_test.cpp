@@ -136,5 +136,44 @@ TEST(CommandRunnerTest, AFailingCommandGivesTheWindowBackWithAMessage) {
   EXPECT_TRUE(ran);
 }
 
+TEST(CommandRunnerTest, QuittingWhileTheWorkerWaitsForTheWindowCancelsTheCommand) {
+  QWidget window;
+  CommandRunner runner(&window);
+  RecordingShell target;
+  QObject context;
+  MarshallingShell shell(target, context, runner);
+
+  // The application quits while the command is about to ask the window
+  // something: no event loop will answer it any more.
+  std::atomic<bool> asking{false};
+  QTimer::singleShot(0, [&] {
+    while (!asking) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    QCoreApplication::exit(0);
+  });
+  bool answer = true;
+  bool cancelled = false;
+  ASSERT_TRUE(runner.Run("quitting", [&] {
+    asking = true;
+    answer = shell.ShowQuestion(344, " Recognition", " The Neural Network is not trained ");
+    cancelled = shell.CancelRequested();
+  }));
+  EXPECT_FALSE(answer);
+  EXPECT_TRUE(cancelled);
+  EXPECT_TRUE(target.events().empty());
+  EXPECT_FALSE(runner.Busy());
+
+  // The exit also ends every event loop started after it until the
+  // application's own loop has run; run it once, then the next command
+  // talks to the window again.
+  QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  QCoreApplication::exec();
+  ASSERT_TRUE(runner.Run("next", [&] {
+    answer = shell.ShowQuestion(344, " Recognition", " The Neural Network is not trained ");
+  }));
+  EXPECT_TRUE(answer);
+  EXPECT_EQ(1u, target.events().size());
+}
+
 }  // namespace
 }  // namespace foresta

@@ -1,0 +1,22 @@
+#include "batch/batch_file_access.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "state/readable_file.h"
+
+namespace foresta {
+
+bool DiskBatchFileAccess::PrepareOutput(const std::string& name) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(name, batchFile_, ec)) return false;
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  return static_cast<bool>(out);
+}
+
+// A directory or a FIFO is no input file: opening it would read nothing, or
+// wait for a writer, instead of failing.
+bool DiskBatchFileAccess::CanRead(const std::string& name) { return IsReadableRegularFile(name); }
+
+}  // namespace foresta
