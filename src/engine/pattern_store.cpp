@@ -52,15 +52,20 @@ void PatternStore::BeginRetraining(uint32_t n) {
 }
 
 void PatternStore::StorePattern(const char* vector) {
-  int32_t count = 0;
+  ones_.clear();
+  for (uint32_t p = 0; p < neurons_; ++p) {
+    if (vector[p] == '1') ones_.push_back(static_cast<int32_t>(p));
+  }
+  StorePositions(ones_.data(), static_cast<int32_t>(ones_.size()));
+}
+
+void PatternStore::StorePositions(const int32_t* positions, int32_t count) {
   const int64_t firstRowWord = static_cast<int64_t>(bitRows_.size());
   if (bitRowsEnabled_) bitRows_.resize(static_cast<size_t>(firstRowWord + words_), 0);
-  for (uint32_t p = 0; p < neurons_; ++p) {
-    if (vector[p] == '1') {
-      positions_.append(static_cast<int32_t>(p));
-      ++count;
-      if (bitRowsEnabled_) bitRows_[static_cast<size_t>(firstRowWord + p / 64)] |= uint64_t{1} << (p % 64);
-    }
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t p = positions[i];
+    positions_.append(p);
+    if (bitRowsEnabled_) bitRows_[static_cast<size_t>(firstRowWord + p / 64)] |= uint64_t{1} << (p % 64);
   }
   sizes_.append(count);
   ++patternCount_;

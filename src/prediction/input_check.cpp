@@ -19,17 +19,6 @@ struct FileCloser {
 };
 using OutputFile = std::unique_ptr<std::FILE, FileCloser>;
 
-// The limits on N, N x T and N x T x P. Products are taken in 64 bits so a
-// large trend or precision can never wrap around into a passing value.
-// A negative trend or precision is out of range, as it would be read unsigned.
-bool WithinNeuronLimits(std::int64_t n, int trend, int precision) {
-  if (trend < 1 || precision < 1) return false;
-  std::int64_t window = n * trend;
-  std::int64_t neurons = window * precision;
-  return n >= 1 && window < kNeuronLimit && neurons < kNeuronLimit &&
-         neurons >= kMinNeurons;
-}
-
 // Character classes of the data scan.
 enum Class { kBlankClass, kSignClass, kDigitClass, kPointClass, kOtherClass };
 
@@ -57,9 +46,15 @@ constexpr int kTransitions[5][5] = {
 int ScanCharacters(const InputTestRequest& request, PredictionState& state) {
   InputReader reader;
   if (!reader.Open(request.inputFile)) return kInputCannotOpen;
-  OutputFile echo(std::fopen(request.echoFile.c_str(), "wb"));
-  if (!echo) return kInputCannotOpen;
-  std::setvbuf(echo.get(), nullptr, _IOFBF, 1 << 16);
+  OutputFile echo;
+  if (!request.echoFile.empty()) {
+    echo.reset(std::fopen(request.echoFile.c_str(), "wb"));
+    if (!echo) return kInputCannotOpen;
+    std::setvbuf(echo.get(), nullptr, _IOFBF, 1 << 16);
+  }
+  auto put = [&echo](int c) {
+    if (echo) std::fputc(c, echo.get());
+  };
 
   ByteSource& in = reader.source();
   for (int star = 0; star < 2; ++star) {
@@ -69,27 +64,28 @@ int ScanCharacters(const InputTestRequest& request, PredictionState& state) {
       if (c == ByteSource::kEnd) {
         return star == 0 ? kInputNoComment : kInputCommentNotClosed;
       }
-      std::fputc(c, echo.get());
+      put(c);
     } while (c != '*');
   }
 
   std::uint32_t count = 0;
   reader.ReadCount(count);
   state.VariableCount = count;
-  std::fprintf(echo.get(), "\n\n%u\n\n", count);
-  if (!WithinNeuronLimits(count, request.trend, request.precision)) {
-    return kInputNeuronsOutOfRange;
-  }
+  if (echo) std::fprintf(echo.get(), "\n\n%u\n\n", count);
+  const bool fits = request.checkSettingLimits
+                        ? InputFitsNeuronLimits(count, request.trend, request.precision)
+                        : count >= 1 && count <= kMaxVariables;
+  if (!fits) return kInputNeuronsOutOfRange;
 
   int c = in.Get();
   if (c == ByteSource::kEnd) return kInputNoData;
   int stateIndex = 0;
   for (; c != ByteSource::kEnd; c = in.Get()) {
-    std::fputc(c, echo.get());
+    put(c);
     stateIndex = kTransitions[stateIndex][Classify(c)];
     if (stateIndex == kInvalid) return kInputInvalidCharacter;
   }
-  if (std::fflush(echo.get()) != 0) return kInputCannotOpen;
+  if (echo && std::fflush(echo.get()) != 0) return kInputCannotOpen;
   return kInputOk;
 }
 
@@ -116,13 +112,25 @@ int CountRows(const InputTestRequest& request, PredictionState& state,
   if (numbers % n != 0) return kInputLastRowIncomplete;
   std::uint64_t rows = numbers / n;
   rowCount = rows > INT32_MAX ? INT32_MAX : static_cast<int>(rows);
-  if (rows < static_cast<std::uint64_t>(request.trend > 0 ? request.trend : 0)) {
+  const int trend = request.checkSettingLimits ? request.trend : 1;
+  if (rows < static_cast<std::uint64_t>(trend > 0 ? trend : 0)) {
     return kInputNotEnoughData;
   }
   return kInputOk;
 }
 
 }  // namespace
+
+// Products are taken in 64 bits so a large trend or precision can never wrap
+// around into a passing value. A negative trend or precision is out of
+// range, as it would be read unsigned.
+bool InputFitsNeuronLimits(std::int64_t n, int trend, int precision) {
+  if (trend < 1 || precision < 1) return false;
+  std::int64_t window = n * trend;
+  std::int64_t neurons = window * precision;
+  return n >= 1 && window < kNeuronLimit && neurons < kNeuronLimit &&
+         neurons >= kMinNeurons;
+}
 
 int TestInputFile(const InputTestRequest& request, PredictionState& state,
                   int& rowCount) {
