@@ -3,6 +3,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "cli/backtest_command.h"
 #include "cli/batch_command.h"
 #include "cli/event_printer.h"
 #include "cli/predict_command.h"
@@ -138,6 +139,12 @@ const std::vector<Subcommand>& Subcommands() {
        "predict the next row (code 1-27) or K rows (K x 100 + code) and "
        "print the report",
        RunPredict},
+      {"backtest",
+       "backtest INPUT_OR_DIRECTORY [--origins K] [--validation V] [--variable J] "
+       "[--season S] [--grid default|wide] [--json] [--csv OUT]",
+       "walk-forward backtest of the settings and baselines, with the advice and its "
+       "prediction intervals",
+       RunBacktestCommand},
       {"batch", "batch [FILE]",
        "test and run a batch file (default batch.txt) and print its report",
        RunBatch},
