@@ -1,5 +1,7 @@
 #include "engine/dchar_list.h"
 
+#include <algorithm>
+
 namespace foresta {
 
 void DCharList::AllocateChunk(size_t chunk) {
@@ -11,6 +13,21 @@ void DCharList::AllocateChunk(size_t chunk) {
     chunks_.resize(want);
   }
   chunks_[chunk].reset(new int32_t[kChunkSize]);
+}
+
+void DCharList::AppendRange(const int32_t* values, int64_t count) {
+  while (count > 0) {
+    const int64_t at = cursor_ + 1;
+    const size_t chunk = static_cast<size_t>(at / kChunkSize);
+    if (chunk >= chunks_.size() || !chunks_[chunk]) AllocateChunk(chunk);
+    const int64_t slot = at % kChunkSize;
+    const int64_t n = std::min(count, kChunkSize - slot);
+    std::copy(values, values + n, chunks_[chunk].get() + slot);
+    cursor_ = at + n - 1;
+    if (cursor_ > last_) last_ = cursor_;
+    values += n;
+    count -= n;
+  }
 }
 
 void DCharList::clear() {

@@ -33,6 +33,11 @@ class DCharList {
     if (at > last_) last_ = at;
   }
 
+  // Appends `count` values as `count` appends would, a chunk at a time.
+  // Throws std::bad_alloc as append does; the values stored before the
+  // failure stay.
+  void AppendRange(const int32_t* values, int64_t count);
+
   void rewind() { cursor_ = 0; }
   void advance() { ++cursor_; }
   void advance(int64_t k) { cursor_ += k; }

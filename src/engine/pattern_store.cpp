@@ -62,10 +62,10 @@ void PatternStore::StorePattern(const char* vector) {
 void PatternStore::StorePositions(const int32_t* positions, int32_t count) {
   const int64_t firstRowWord = static_cast<int64_t>(bitRows_.size());
   if (bitRowsEnabled_) bitRows_.resize(static_cast<size_t>(firstRowWord + words_), 0);
-  for (int32_t i = 0; i < count; ++i) {
-    const int32_t p = positions[i];
-    positions_.append(p);
-    if (bitRowsEnabled_) bitRows_[static_cast<size_t>(firstRowWord + p / 64)] |= uint64_t{1} << (p % 64);
+  positions_.AppendRange(positions, count);
+  if (bitRowsEnabled_ && words_ > 0) {
+    uint64_t* row = &bitRows_[static_cast<size_t>(firstRowWord)];
+    for (int32_t i = 0; i < count; ++i) row[positions[i] / 64] |= uint64_t{1} << (positions[i] % 64);
   }
   sizes_.append(count);
   ++patternCount_;

@@ -118,6 +118,14 @@ void MemoryPipeline::AppendOnes(const Quantities& q, int row, int style, std::in
   }
 }
 
+void MemoryPipeline::AppendRow(const Encoding& e, int r, int32_t offset,
+                               std::vector<int32_t>& ones) {
+  const std::size_t end = e.rowStart[static_cast<std::size_t>(r) + 1];
+  for (std::size_t i = e.rowStart[static_cast<std::size_t>(r)]; i < end; ++i) {
+    ones.push_back(e.rowOnes[i] + offset);
+  }
+}
+
 MemoryPipeline::Encoding& MemoryPipeline::EncodingOf(bool growth, int style) {
   Encoding& e = encodings_[static_cast<std::size_t>((growth ? 3 : 0) + style - 1)];
   if (e.built) return e;
@@ -125,6 +133,13 @@ MemoryPipeline::Encoding& MemoryPipeline::EncodingOf(bool growth, int style) {
   const Quantities& q = QuantitiesOf(growth);
   const std::int64_t rowWidth = static_cast<std::int64_t>(n_) * precision_;
   e.neurons = static_cast<uint32_t>(rowWidth * trend_);
+  // Each row is quantised once; the windows copy its codes.
+  e.rowOnes.clear();
+  e.rowStart.assign(1, 0);
+  for (int r = 0; r < q.rows; ++r) {
+    AppendOnes(q, r, style, 0, e.rowOnes);
+    e.rowStart.push_back(e.rowOnes.size());
+  }
   // The training file holds one vector per window of `trend` quantity rows;
   // its test refuses a file without any.
   const int windows = q.rows - trend_ + 1;
@@ -137,7 +152,7 @@ MemoryPipeline::Encoding& MemoryPipeline::EncodingOf(bool growth, int style) {
   for (int last = trend_ - 1; last < q.rows; ++last) {
     ones_.clear();
     for (int k = 0; k < trend_; ++k) {
-      AppendOnes(q, last - trend_ + 1 + k, style, k * rowWidth, ones_);
+      AppendRow(e, last - trend_ + 1 + k, static_cast<int32_t>(k * rowWidth), ones_);
     }
     e.store.StorePositions(ones_.data(), static_cast<int32_t>(ones_.size()));
   }
@@ -147,7 +162,7 @@ MemoryPipeline::Encoding& MemoryPipeline::EncodingOf(bool growth, int style) {
   e.vector.assign(e.neurons, '0');
   ones_.clear();
   for (int k = 0; k < trend_ - 1; ++k) {
-    AppendOnes(q, q.rows - trend_ + 1 + k, style, k * rowWidth, ones_);
+    AppendRow(e, q.rows - trend_ + 1 + k, static_cast<int32_t>(k * rowWidth), ones_);
   }
   for (int32_t at : ones_) e.vector[static_cast<std::size_t>(at)] = '1';
   return e;
@@ -176,11 +191,12 @@ void MemoryPipeline::FillTable(int encoder, int style) {
     }
   } else {
     const Quantities& q = QuantitiesOf(encoder == kGrowthEncoder);
+    const Encoding& e = EncodingOf(encoder == kGrowthEncoder, style);
     table_.Start(m, q.rows);
     for (int r = 0; r < q.rows; ++r) {
       std::uint64_t* row = table_.RowForWriting(r);
       ones_.clear();
-      AppendOnes(q, r, style, 0, ones_);
+      AppendRow(e, r, 0, ones_);
       for (int32_t bit : ones_) row[bit / 64] |= std::uint64_t{1} << (bit % 64);
     }
   }

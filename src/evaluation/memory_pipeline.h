@@ -77,13 +77,17 @@ class MemoryPipeline {
     std::vector<float> values;
     std::vector<float> minima, widths;
   };
-  // A trained store and its recognition vector.
+  // A trained store and its recognition vector, with the 1-bit positions
+  // of every quantity row's codes (row r: rowOnes[rowStart[r] ..
+  // rowStart[r + 1]), counted from the row's first neuron).
   struct Encoding {
     bool built = false;
     int code = kMemoryPredicted;
     PatternStore store;
     std::string vector;
     uint32_t neurons = 0;
+    std::vector<int32_t> rowOnes;
+    std::vector<std::size_t> rowStart;
   };
   // The rows a distribution lists with their totals, each row as (ones,
   // position of the last one) per variable.
@@ -101,6 +105,8 @@ class MemoryPipeline {
   void AppendOnes(const Quantities& q, int row, int style, std::int64_t offset,
                   std::vector<int32_t>& ones) const;
   void FillTable(int encoder, int style);
+  // Appends row r's positions shifted by `offset`.
+  static void AppendRow(const Encoding& e, int r, int32_t offset, std::vector<int32_t>& ones);
 
   const Series* series_ = nullptr;
   int rows_ = -1;
