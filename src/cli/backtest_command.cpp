@@ -94,9 +94,8 @@ FileBacktest BacktestFile(const std::string& path, const std::string& name,
 // have no record of their own).
 void WriteNotes(std::ostream& err, const BacktestResult& r, const std::string& prefix) {
   for (const std::string& note : r.notes) err << prefix << note << "\n";
-  for (const Setting& s : r.notApplicable) {
-    err << prefix << "not applicable: code " << s.code << ", precision " << s.precision
-        << ", trend " << s.trend << "\n";
+  for (const std::string& line : NotApplicableLines(r)) {
+    err << prefix << "not applicable: " << line << "\n";
   }
 }
 

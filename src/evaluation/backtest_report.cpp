@@ -158,6 +158,25 @@ void WriteBacktestCsv(std::ostream& out, const BacktestResult& r, const std::str
   }
 }
 
+std::vector<std::string> NotApplicableLines(const BacktestResult& r) {
+  std::vector<std::pair<std::pair<int, int>, std::string>> lines;
+  for (const Setting& s : r.notApplicable) {
+    const std::pair<int, int> key{s.precision, s.trend};
+    auto it = std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return l.first == key; });
+    if (it == lines.end()) {
+      lines.push_back({key, std::to_string(s.code)});
+    } else {
+      it->second += " " + std::to_string(s.code);
+    }
+  }
+  std::vector<std::string> text;
+  for (const auto& [key, codes] : lines) {
+    text.push_back("precision " + std::to_string(key.first) + ", trend " +
+                   std::to_string(key.second) + ": codes " + codes);
+  }
+  return text;
+}
+
 const Candidate* FindCandidate(const BacktestResult& r, Method method) {
   for (const Candidate& c : r.candidates) {
     if (c.setting.method == method) return &c;
@@ -204,21 +223,7 @@ std::string BacktestReportText(const BacktestResult& r, const std::string& input
   }
   if (!r.notApplicable.empty()) {
     text += "\nNot applicable (refused by the input test for this series at every origin):\n";
-    // One line per precision and trend, naming its codes.
-    std::vector<std::pair<std::pair<int, int>, std::string>> lines;
-    for (const Setting& s : r.notApplicable) {
-      const std::pair<int, int> key{s.precision, s.trend};
-      auto it = std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return l.first == key; });
-      if (it == lines.end()) {
-        lines.push_back({key, std::to_string(s.code)});
-      } else {
-        it->second += " " + std::to_string(s.code);
-      }
-    }
-    for (const auto& [key, codes] : lines) {
-      text += "  precision " + std::to_string(key.first) + ", trend " + std::to_string(key.second) +
-              ": codes " + codes + "\n";
-    }
+    for (const std::string& line : NotApplicableLines(r)) text += "  " + line + "\n";
   }
   const Recommendation& rec = r.recommendation;
   if (rec.candidate < 0) return text + "\nNo recommendation: no setting forecast at every validation origin.\n";

@@ -25,6 +25,10 @@ void WriteBacktestJson(std::ostream& out, const BacktestResult& result,
 extern const char* const kBacktestCsvHeader;
 void WriteBacktestCsv(std::ostream& out, const BacktestResult& result, const std::string& file);
 
+// The settings that were not applicable, one line per precision and trend
+// ("precision 5, trend 2: codes 1 2 3").
+std::vector<std::string> NotApplicableLines(const BacktestResult& result);
+
 // The readable report: the best settings and the baselines on both
 // windows, what was not applicable, then the recommendation with the next
 // value and its intervals.
