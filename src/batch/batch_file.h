@@ -25,7 +25,6 @@ enum BatchTestCode : int {
   kBatchBadInputFile = 9,
   kBatchNotEnoughFiles = 10,
 };
-inline constexpr int kBatchTestStatusBase = 160;
 
 inline constexpr int kBatchMinPrecision = 2;
 inline constexpr int kBatchMaxPrecision = 10000;

@@ -1,16 +1,17 @@
 #include "cli/backtest_command.h"
 
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <ostream>
 
+#include "cli/arguments.h"
 #include "evaluation/backtest.h"
 #include "evaluation/backtest_report.h"
 #include "evaluation/series.h"
 #include "prediction/directory_scan.h"
 #include "prediction/input_check.h"
+#include "state/message_codes.h"
 #include "state/message_texts.h"
 
 namespace foresta {
@@ -24,10 +25,7 @@ struct BacktestArguments {
 };
 
 bool ParsePositive(const std::string& text, int& value) {
-  const char* first = text.data();
-  const char* last = first + text.size();
-  auto [ptr, ec] = std::from_chars(first, last, value);
-  return ec == std::errc() && ptr == last && first != last && value >= 1;
+  return ParseInt(text, value) && value >= 1;
 }
 
 // Returns an empty text when the arguments are well formed, else why not.
@@ -54,7 +52,7 @@ std::string ParseArguments(const std::vector<std::string>& args, BacktestArgumen
     } else if (arg == "--csv") {
       if (i + 1 >= args.size() || args[i + 1].empty()) return "--csv needs a file name";
       a.csv = args[++i];
-    } else if (a.input.empty() && !arg.empty() && arg[0] != '-') {
+    } else if (a.input.empty() && IsOperand(arg)) {
       a.input = arg;
     } else {
       return "unexpected argument to backtest: " + arg;
@@ -77,7 +75,7 @@ FileBacktest BacktestFile(const std::string& path, const std::string& name,
   f.name = name;
   Series series;
   if (int code = ReadSeriesFile(path, &series); code != kInputOk) {
-    auto text = InformationText(kInputTestStatusBase + code);
+    auto text = InformationText(kMsgInputTestBase + code);
     f.refusal = text ? std::string(*text) : "Input File: refused ";
     return f;
   }

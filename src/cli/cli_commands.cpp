@@ -1,55 +1,24 @@
 #include "cli/cli_commands.h"
 
-#include <charconv>
 #include <ostream>
 
+#include "cli/arguments.h"
 #include "cli/backtest_command.h"
 #include "cli/batch_command.h"
+#include "cli/cli_session.h"
+#include "cli/commands_command.h"
 #include "cli/event_printer.h"
 #include "cli/predict_command.h"
 #ifdef FORESTA_HAVE_PRINT
 #include "cli/print_command.h"
 #endif
 #include "prediction/input_check.h"
+#include "state/message_codes.h"
 #include "state/message_texts.h"
-#include "state/state_fields.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
-
-bool ParseInt(const std::string& text, int& value) {
-  const char* first = text.data();
-  const char* last = first + text.size();
-  auto [ptr, ec] = std::from_chars(first, last, value);
-  return ec == std::errc() && ptr == last && first != last;
-}
-
-bool SplitAssignment(const std::string& text,
-                     std::pair<std::string, std::string>& out) {
-  auto eq = text.find('=');
-  if (eq == std::string::npos || eq == 0) return false;
-  out = {text.substr(0, eq), text.substr(eq + 1)};
-  return true;
-}
-
-// Applies --set and --text to a fresh workbench; false after printing why.
-bool ApplySettings(const GlobalOptions& options, WorkbenchState& state,
-                   std::ostream& err) {
-  for (const auto& [name, value] : options.sets) {
-    if (std::string error = SetStateField(state, name, value); !error.empty()) {
-      err << "foresta-cli: --set " << error << "\n";
-      return false;
-    }
-  }
-  for (const auto& [name, value] : options.texts) {
-    if (std::string error = SetDialogText(state, name, value); !error.empty()) {
-      err << "foresta-cli: --text " << error << "\n";
-      return false;
-    }
-  }
-  return true;
-}
 
 int RunDo(const GlobalOptions& options, const std::vector<std::string>& args,
           CliStreams io) {
@@ -66,22 +35,20 @@ int RunDo(const GlobalOptions& options, const std::vector<std::string>& args,
     io.err << "foresta-cli: do needs at least one command identifier\n";
     return kExitUsage;
   }
-  PrintingShell shell(io.out, options.json);
-  shell.answerYes = options.answerYes;
-  shell.confirmDialogs = options.confirmDialogs;
-  Workbench workbench(shell);
-  if (!ApplySettings(options, workbench.state(), io.err)) return kExitUsage;
+  CliSession session(options, io, EchoStyle::kRecords);
+  if (!session.ApplySettings()) return kExitUsage;
   for (int id : ids) {
-    workbench.Execute(id);
-    shell.PrintStatus(workbench.state().statusCode);
+    session.workbench().Execute(id);
+    session.shell().PrintStatus(session.state().statusCode);
   }
   return kExitOk;
 }
 
 int RunTest(const GlobalOptions& options, const std::vector<std::string>& args,
             CliStreams io) {
-  WorkbenchState state;
-  if (!ApplySettings(options, state, io.err)) return kExitUsage;
+  CliSession session(options, io, EchoStyle::kMessages);
+  if (!session.ApplySettings()) return kExitUsage;
+  WorkbenchState& state = session.state();
   std::string input;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -92,7 +59,7 @@ int RunTest(const GlobalOptions& options, const std::vector<std::string>& args,
         return kExitUsage;
       }
       (arg == "--precision" ? state.precision : state.trend) = value;
-    } else if (input.empty() && (arg.empty() || arg[0] != '-')) {
+    } else if (input.empty() && IsOperand(arg)) {
       input = arg;
     } else {
       io.err << "foresta-cli: unexpected argument to test: " << arg << "\n";
@@ -103,11 +70,11 @@ int RunTest(const GlobalOptions& options, const std::vector<std::string>& args,
     io.err << "foresta-cli: test needs an input file\n";
     return kExitUsage;
   }
-  PredictionState prediction;
+  PredictionState& prediction = session.workbench().prediction();
   int rowCount = -1;
   int code = TestInputFile({input, state.precision, state.trend}, prediction,
                            rowCount);
-  auto text = InformationText(kInputTestStatusBase + code);
+  auto text = InformationText(kMsgInputTestBase + code);
   (code == kInputOk ? io.out : io.err) << (text ? *text : "") << "\n";
   if (code == kInputOk) {
     io.out << "variables: " << prediction.VariableCount
@@ -139,6 +106,8 @@ const std::vector<Subcommand>& Subcommands() {
        "predict the next row (code 1-27) or K rows (K x 100 + code) and "
        "print the report",
        RunPredict},
+      {"commands", "commands [--json]",
+       "list every command identifier with its menu, label and hint", RunCommands},
       {"backtest",
        "backtest INPUT_OR_DIRECTORY [--origins K] [--validation V] [--variable J] "
        "[--season S] [--grid default|wide] [--json] [--csv OUT]",

@@ -45,6 +45,17 @@ std::string JsonEscape(const std::string& text) {
 
 void PrintingShell::OnEvent(const ShellEvent& e) {
   using K = ShellEvent::Kind;
+  if (style_ == EchoStyle::kRecords) {
+    PrintRecord(e);
+  } else if (e.kind == K::kInformation || e.kind == K::kQuestion ||
+             e.kind == K::kMessage) {
+    out_ << e.text << "\n";
+    out_.flush();
+  }
+}
+
+void PrintingShell::PrintRecord(const ShellEvent& e) {
+  using K = ShellEvent::Kind;
   if (json_) {
     switch (e.kind) {
       case K::kInformation:

@@ -11,11 +11,18 @@ namespace foresta {
 // Escapes a byte string for a JSON string literal (without the quotes).
 std::string JsonEscape(const std::string& text);
 
-// The Shell of the command line: answers from its settings and prints one
-// line per presenter call, as JSON objects or as readable lines.
+// How the command line shows what the commands present.
+enum class EchoStyle {
+  kRecords,   // every presenter call as one record (JSON or readable)
+  kMessages,  // the text of each message box, one per line
+};
+
+// The Shell of the command line: answers from its settings and prints what
+// each presenter call shows as it happens.
 class PrintingShell : public RecordingShell {
  public:
-  PrintingShell(std::ostream& out, bool json) : out_(out), json_(json) {}
+  PrintingShell(std::ostream& out, EchoStyle style, bool json)
+      : out_(out), style_(style), json_(json) {}
 
   // The record printed after each command identifier.
   void PrintStatus(int code);
@@ -24,7 +31,10 @@ class PrintingShell : public RecordingShell {
   void OnEvent(const ShellEvent& event) override;
 
  private:
+  void PrintRecord(const ShellEvent& event);
+
   std::ostream& out_;
+  EchoStyle style_;
   bool json_;
 };
 

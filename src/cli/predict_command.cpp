@@ -1,26 +1,16 @@
 #include "cli/predict_command.h"
 
-#include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
+#include "cli/arguments.h"
+#include "cli/cli_session.h"
 #include "prediction/directory_scan.h"
 #include "prediction/input_check.h"
 #include "workbench/prediction_run.h"
-#include "state/recording_shell.h"
-#include "state/state_fields.h"
-#include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
-
-bool ParseInt(const std::string& text, int& value) {
-  const char* first = text.data();
-  const char* last = first + text.size();
-  auto [ptr, ec] = std::from_chars(first, last, value);
-  return ec == std::errc() && ptr == last && first != last;
-}
 
 // The usable input files of `directory`, named by their path from here.
 void ListDirectoryInputs(const std::string& directory, Workbench& wb) {
@@ -38,28 +28,13 @@ void ListDirectoryInputs(const std::string& directory, Workbench& wb) {
   s.directoryCount = static_cast<int>(s.directoryList.size());
 }
 
-bool CopyFileTo(const std::string& name, std::ostream& out) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) return false;
-  out << in.rdbuf();
-  return true;
-}
-
 }  // namespace
 
 int RunPredict(const GlobalOptions& options,
                const std::vector<std::string>& args, CliStreams io) {
-  RecordingShell shell;
-  shell.answerYes = options.answerYes;
-  shell.confirmDialogs = options.confirmDialogs;
-  Workbench wb(shell);
-  WorkbenchState& s = wb.state();
-  for (const auto& [name, value] : options.sets) {
-    if (std::string error = SetStateField(s, name, value); !error.empty()) {
-      io.err << "foresta-cli: --set " << error << "\n";
-      return kExitUsage;
-    }
-  }
+  CliSession session(options, io, EchoStyle::kMessages);
+  if (!session.ApplySettings()) return kExitUsage;
+  WorkbenchState& s = session.state();
   int code = 1;
   std::string input;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -77,7 +52,7 @@ int RunPredict(const GlobalOptions& options,
         return kExitUsage;
       }
       s.predictionOutputFile = args[++i];
-    } else if (input.empty() && !arg.empty() && arg[0] != '-') {
+    } else if (input.empty() && IsOperand(arg)) {
       input = arg;
     } else {
       io.err << "foresta-cli: unexpected argument to predict: " << arg << "\n";
@@ -92,28 +67,16 @@ int RunPredict(const GlobalOptions& options,
   std::error_code ec;
   if (std::filesystem::is_directory(input, ec)) {
     s.inputMode = InputMode::kDirectory;
-    ListDirectoryInputs(input, wb);
+    ListDirectoryInputs(input, session.workbench());
   } else {
     s.inputMode = InputMode::kFile;
     s.predictionInputFile = input;
   }
 
-  const bool ok = RunAnyPredictionCode(wb, code);
-  for (const ShellEvent& event : shell.events()) {
-    if (event.kind == ShellEvent::Kind::kInformation ||
-        event.kind == ShellEvent::Kind::kQuestion ||
-        event.kind == ShellEvent::Kind::kMessage) {
-      io.err << event.text << "\n";
-    }
-  }
+  const bool ok = RunAnyPredictionCode(session.workbench(), code);
   // A Directory run reports every file it could; print that even when some
   // files failed.
-  bool opened = false;
-  for (const ShellEvent& event : shell.events()) {
-    if (event.kind == ShellEvent::Kind::kOpen) opened = true;
-  }
-  if (opened && !CopyFileTo(s.predictionOutputFile, io.out)) {
-    io.err << "foresta-cli: cannot read " << s.predictionOutputFile << "\n";
+  if (session.DocumentOpened() && !session.PrintReport(s.predictionOutputFile)) {
     return kExitFailure;
   }
   return ok ? kExitOk : kExitFailure;

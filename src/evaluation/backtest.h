@@ -9,15 +9,16 @@
 #include "evaluation/accuracy.h"
 #include "evaluation/series.h"
 #include "evaluation/setting.h"
+#include "state/message_codes.h"
 
 namespace foresta {
 
-// Refusals of a backtest (message codes).
+// Refusals of a backtest: their message codes.
 inline constexpr int kBacktestOk = 0;
-inline constexpr int kBacktestTooShort = 820;       // fewer than 10 validation origins
-inline constexpr int kBacktestNoVariable = 821;     // the scored column does not exist
-inline constexpr int kBacktestCancelled = 822;      // stopped by the user
-inline constexpr int kBacktestUnreadable = 823;     // the input file fails its test
+inline constexpr int kBacktestTooShort = kMsgBacktestTooShort;
+inline constexpr int kBacktestNoVariable = kMsgBacktestNoVariable;
+inline constexpr int kBacktestCancelled = kMsgBacktestCancelled;
+inline constexpr int kBacktestUnreadable = kMsgBacktestUnreadable;
 
 inline constexpr int kDefaultScoredOrigins = 24;
 inline constexpr int kDefaultValidationOrigins = 24;

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "frame/command_ids.h"
+#include "frame/command_routing.h"
 
 namespace foresta {
 namespace {

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "frame/drawn_icon.h"
-#include "frame/command_ids.h"
+#include "frame/command_routing.h"
 
 namespace foresta {
 

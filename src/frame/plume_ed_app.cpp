@@ -16,12 +16,13 @@
 #include <QUrl>
 
 #include "frame/command_catalog.h"
-#include "frame/command_ids.h"
+#include "frame/command_routing.h"
 #include "frame/drawn_icon.h"
 #include "frame/frame_status_bar.h"
 #include "frame/help_window.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
+#include "workbench/command_vocabulary.h"
 
 namespace foresta {
 namespace {
@@ -100,19 +101,20 @@ QAction* plume_edApp::Action(int id) const {
 
 void plume_edApp::CreateActions() {
   for (const MenuDefinition& menu : MainMenuBar()) {
-    for (const MenuEntry& entry : menu.entries) {
-      if (entry.id == 0 || actions_.count(entry.id) != 0) continue;
-      QString text = QString::fromLatin1(entry.label);
+    for (int id : menu.ids) {
+      if (id == 0 || actions_.count(id) != 0) continue;
+      const CommandRow& row = *FindCommand(id);
+      const QString label = FromText(std::string(row.label));
+      QString text = label;
       // The key column shows the key the product documents; the real keys
       // are the accelerators below.
-      if (entry.keyText[0] != '\0') text += QLatin1Char('\t') + QString::fromLatin1(entry.keyText);
-      auto* action = new QAction(CommandIcon(entry.id), text, this);
-      action->setProperty("label", QString::fromLatin1(entry.label));
-      action->setData(entry.id);
-      action->setStatusTip(FromText(CommandHint(entry.id)));
-      action->setShortcuts(Accelerators(entry.id));
+      if (!row.keyText.empty()) text += QLatin1Char('\t') + FromText(std::string(row.keyText));
+      auto* action = new QAction(CommandIcon(id), text, this);
+      action->setProperty("label", label);
+      action->setData(id);
+      action->setStatusTip(FromText(std::string(row.hint)));
+      action->setShortcuts(Accelerators(id));
       action->setShortcutContext(Qt::WindowShortcut);
-      const int id = entry.id;
       connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
       actions_[id] = action;
       addAction(action);
@@ -130,12 +132,12 @@ void plume_edApp::CreateActions() {
 
 void plume_edApp::CreateMenus() {
   for (const MenuDefinition& definition : MainMenuBar()) {
-    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(definition.title));
-    for (const MenuEntry& entry : definition.entries) {
-      if (entry.id == 0) {
+    QMenu* menu = menuBar()->addMenu(FromText(std::string(definition.title)));
+    for (int id : definition.ids) {
+      if (id == 0) {
         menu->addSeparator();
       } else {
-        menu->addAction(actions_.at(entry.id));
+        menu->addAction(actions_.at(id));
       }
     }
     connect(menu, &QMenu::aboutToShow, this, [this] { UpdateActions(true); });

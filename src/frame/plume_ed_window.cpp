@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "frame/command_ids.h"
+#include "frame/command_routing.h"
 #include "frame/default_document.h"
 
 namespace foresta {

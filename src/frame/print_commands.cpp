@@ -1,7 +1,7 @@
 #include "frame/print_commands.h"
 
 #include "editor/widget/edit_client.h"
-#include "frame/command_ids.h"
+#include "frame/command_routing.h"
 #include "frame/document_client.h"
 #include "frame/plume_ed_app.h"
 #include "print/document_printer.h"

@@ -21,7 +21,6 @@ enum InputTestCode : int {
   kInputNotEnoughData = 9,
 };
 
-inline constexpr int kInputTestStatusBase = 150;
 inline constexpr const char* kEchoFile = "error.tmp";
 
 struct InputTestRequest {

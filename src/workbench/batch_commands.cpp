@@ -3,40 +3,39 @@
 
 #include "batch/batch_file.h"
 #include "workbench/batch_run.h"
-#include "workbench/command_table.h"
+#include "state/message_codes.h"
+#include "workbench/command_vocabulary.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
 
-constexpr int kBatchFileMissing = 565;   // information
-constexpr int kBatchFileUnwritable = 566;  // information
-constexpr int kBatchDocument = 566;      // document opener
-
 void OpenBatchFile(Workbench& wb) {
   if (!std::ifstream(wb.state().batchFile, std::ios::binary)) {
-    wb.Inform(kBatchFileMissing);
+    wb.Inform(kMsgBatchFileMissing);
     return;
   }
-  wb.Open(kBatchDocument);
+  wb.Open(kDocBatch);
 }
 
 void SaveBatch(Workbench& wb) {
   if (SaveBatchFile(wb.state()) != kBatchSaved) {
-    wb.Inform(kBatchFileUnwritable);
+    wb.Inform(kMsgBatchFileUnwritable);
     return;
   }
-  wb.Open(kBatchDocument);
+  wb.Open(kDocBatch);
 }
 
 void RunBatchCommand(Workbench& wb) { RunBatchFile(wb); }
 
+constexpr CommandRow kRows[] = {
+    {kCmBatchOpen, "&Open", "Open batch file", OpenBatchFile},
+    {kCmBatchSave, "&Save", "Save batch file", SaveBatch},
+    {kCmBatchRun, "&Run", "Run batch file", RunBatchCommand},
+};
+
 }  // namespace
 
-void RegisterBatchCommands(CommandTable& table) {
-  table.Add(565, OpenBatchFile);
-  table.Add(566, SaveBatch);
-  table.Add(567, RunBatchCommand);
-}
+std::span<const CommandRow> BatchCommandRows() { return kRows; }
 
 }  // namespace foresta

@@ -8,8 +8,6 @@
 namespace foresta {
 namespace {
 
-constexpr int kRunCodeError = kBatchTestStatusBase + kBatchBadRunCode;
-
 bool IsGrowthKind(int kind) { return kind >= 4 && kind <= 6; }
 
 }  // namespace
@@ -19,14 +17,14 @@ BatchRunOutcome RunBatchFile(Workbench& wb) {
   WorkbenchState& s = wb.state();
   outcome.testCode = TestBatchFile(s.batchFile);
   if (outcome.testCode != kBatchOk) {
-    wb.Inform(kBatchTestStatusBase + outcome.testCode);
+    wb.Inform(kMsgBatchTestBase + outcome.testCode);
     return outcome;
   }
   const int code = LoadBatchFile(s);
   if (code == kBatchLoadFailed) {
     // The file went away between its test and its loading.
     outcome.testCode = kBatchCannotOpen;
-    wb.Inform(kBatchTestStatusBase + kBatchCannotOpen);
+    wb.Inform(kMsgBatchTestBase + kBatchCannotOpen);
     return outcome;
   }
   outcome.runCode = code;
@@ -37,7 +35,7 @@ BatchRunOutcome RunBatchFile(Workbench& wb) {
   } else if (!IsAveragedKind(kind)) {
     s.runCode = code;
     outcome.refused = true;
-    wb.Inform(kRunCodeError);
+    wb.Inform(kMsgBatchRunCodeError);
   } else if (IsGrowthKind(kind)) {
     outcome.predicted = RunGrowthAverageCommand(wb, kind, averages);
   } else {

@@ -1,5 +1,5 @@
 // Handlers of the commands that open a parameter dialog.
-#include "workbench/command_table.h"
+#include "workbench/command_vocabulary.h"
 #include "workbench/dialog_runner.h"
 #include "workbench/symmetry_dialog.h"
 #include "workbench/workbench.h"
@@ -19,12 +19,14 @@ void EditLineBreakers(Workbench& wb) {
 
 void Symmetry(Workbench& wb) { RunSymmetryCommand(wb); }
 
+constexpr CommandRow kRows[] = {
+    {kCmLink, "&Link", "Specify the input, trend and precision", Link},
+    {kCmLineBreakers, "", "The positions of line breakers", EditLineBreakers},
+    {kCmSymmetry, "", "Symmetry settings", Symmetry},
+};
+
 }  // namespace
 
-void RegisterDialogCommands(CommandTable& table) {
-  table.Add(551, Link);
-  table.Add(360, EditLineBreakers);
-  table.Add(363, Symmetry);
-}
+std::span<const CommandRow> DialogCommandRows() { return kRows; }
 
 }  // namespace foresta

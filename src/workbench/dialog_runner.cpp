@@ -6,20 +6,13 @@
 
 #include "examples/example_limits.h"
 #include "prediction/directory_scan.h"
+#include "state/message_codes.h"
 #include "state/shell.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
 
-// Summary question codes.
-constexpr int kDataFilesSummary = 330;
-constexpr int kLinkSummary = 551;
-constexpr int kBreakerSummary = 360;
-constexpr int kNoBreakerSummary = 361;
-constexpr int kShifterSummary = 386;
-constexpr int kCounterSummary = 535;
-constexpr int kOutputReady = 233;
 constexpr const char* kShifterCaption = "Shifter Data";
 constexpr const char* kCounterCaption = "Segment Counter Data";
 
@@ -33,7 +26,7 @@ void DataFilesDialog(Workbench& wb) {
   s.recognitionFile = s.texts.recognition;
   s.recognitionOutputFile = s.texts.output;
   s.userDistributionFile = s.texts.distribution;
-  wb.Ask(kDataFilesSummary);
+  wb.Ask(kAskDataFilesSummary);
 }
 
 // Stores a number read from `text`, raised to 2 (with its text) if lower.
@@ -56,7 +49,7 @@ void LinkDialog(Workbench& wb) {
   s.trend = AtLeastTwo(s.texts.linkTrend);
   s.inputMode = s.texts.linkMode;
   s.linkSummary = BuildLinkSummary(s, wb.prediction());
-  wb.Ask(kLinkSummary);
+  wb.Ask(kAskLinkSummary);
 }
 
 void LineBreakerDialog(Workbench& wb) {
@@ -65,7 +58,7 @@ void LineBreakerDialog(Workbench& wb) {
   if (ParseDialogInteger(s.texts.line2) < 0) {
     s.breakerStep = -1;
     s.line2Start = s.line3Start = s.line4Start = s.line5Start = -1;
-    wb.Ask(kNoBreakerSummary);
+    wb.Ask(kAskNoLineBreaker);
     return;
   }
   s.line2Start = ParseDialogInteger(s.texts.line2);
@@ -78,7 +71,7 @@ void LineBreakerDialog(Workbench& wb) {
   if (upper == lower && lower >= INT32_MIN && lower <= INT32_MAX) {
     s.breakerStep = static_cast<int>(lower);
   }
-  wb.Ask(kBreakerSummary);
+  wb.Ask(kAskLineBreakerSummary);
 }
 
 void ShifterDialog(Workbench& wb) {
@@ -102,7 +95,7 @@ void ShifterDialog(Workbench& wb) {
   s.trainingVectorCount = entered.trainingVectorCount;
   s.retrainingVectorCount = entered.retrainingVectorCount;
   s.recognitionPatternCount = entered.recognitionPatternCount;
-  wb.Ask(kShifterSummary);
+  wb.Ask(kAskShifterSummary);
 }
 
 void SegmentCounterDialog(Workbench& wb) {
@@ -123,7 +116,7 @@ void SegmentCounterDialog(Workbench& wb) {
   s.trainingVectorCount = entered.trainingVectorCount;
   s.retrainingVectorCount = entered.retrainingVectorCount;
   s.recognitionPatternCount = entered.recognitionPatternCount;
-  wb.Ask(kCounterSummary);
+  wb.Ask(kAskCounterSummary);
 }
 
 struct CheckBoxes {
@@ -164,7 +157,7 @@ void ResetPreset(Workbench& wb) {
   s.texts.recognition = s.recognitionFile;
   s.texts.output = s.recognitionOutputFile;
   s.texts.distribution = s.userDistributionFile;
-  if (wb.OpenEngineOutput()) wb.Ask(kOutputReady);
+  if (wb.OpenEngineOutput()) wb.Ask(kAskOutputReady);
   s.breakerStep = -1;
   s.line2Start = s.line3Start = s.line4Start = s.line5Start = -1;
   s.symmetryStart = s.symmetryEnd = -2;

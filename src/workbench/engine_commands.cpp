@@ -6,37 +6,14 @@
 
 #include "engine/engine.h"
 #include "engine/pattern_file_check.h"
-#include "workbench/command_table.h"
+#include "state/message_codes.h"
+#include "workbench/command_vocabulary.h"
 #include "workbench/engine_mode_commands.h"
+#include "workbench/engine_inputs.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
-
-// Message codes of the engine commands.
-constexpr int kTrainingTestBase = 100;
-constexpr int kRetrainingTestBase = 110;
-constexpr int kRecognitionTestBase = 120;
-constexpr int kDistributionTestBase = 130;
-constexpr int kMsgOutOfMemory = 27;
-constexpr int kMsgTrainingCancelled = 28;
-constexpr int kMsgNeuronNumberError = 29;
-constexpr int kMsgTooManyNeurons = 30;
-constexpr int kMsgTrainingEnd = 32;
-constexpr int kMsgTestTrainingFile = 33;
-constexpr int kMsgRetrainingEnd = 35;
-constexpr int kMsgTestRetrainingFile = 36;
-constexpr int kMsgRecognitionEnd = 38;
-constexpr int kMsgTestRecognitionFile = 39;
-constexpr int kMsgRecognitionCancelled = 48;
-constexpr int kMsgReportNotWritten = 49;
-constexpr int kMsgOutputClosed = 232;
-constexpr int kMsgOutputReady = 233;
-constexpr int kAskRetrainAfterTraining = 343;
-constexpr int kAskNotTrained = 344;
-constexpr int kAskOutputNotOpen = 345;
-constexpr int kAskTestDistribution = 487;
-constexpr int kOpenDistribution = 405;
 
 constexpr char kTestCaption[] = "Test";
 constexpr char kTrainingFirstForRetraining[] =
@@ -47,54 +24,27 @@ constexpr char kOverwriteCaption[] = "Warning";
 constexpr char kOverwriteQuestion[] =
     "This will overright the old output file,\nWant to open anyway?";
 
-// Relays the engine's progress to the shell and its cancel request back.
-class ShellProgress : public EngineProgress {
- public:
-  ShellProgress(Shell& shell, std::string what) : shell_(shell), what_(std::move(what)) {}
-  bool Continue(uint64_t done, uint64_t total) override {
-    if (total > 0) shell_.ReportProgress(what_, static_cast<double>(done) / total);
-    return !shell_.CancelRequested();
-  }
-
- private:
-  Shell& shell_;
-  std::string what_;
-};
-
-SymmetrySettings SymmetryOf(const WorkbenchState& s) {
-  return {s.symmetryKind, s.symmetryStart, s.symmetryEnd, s.symmetryXDim, s.symmetryYDim};
-}
-
-RecognitionSettings RecognitionOf(const WorkbenchState& s) {
-  RecognitionSettings r;
-  r.recognitionFile = s.recognitionFile;
-  r.recognitionOutputFile = s.recognitionOutputFile;
-  r.userDistributionFile = s.userDistributionFile;
-  r.breakers = {s.breakerStep, s.line2Start, s.line3Start, s.line4Start, s.line5Start};
-  return r;
-}
-
 bool AskYesNo(Workbench& wb, const char* caption, const char* text, MessageIcon icon) {
   return wb.shell().ShowMessage(caption, text, MessageButtons::kYesNo, icon) ==
          MessageAnswer::kYes;
 }
 
 void TestTrainingData(Workbench& wb) {
-  wb.Inform(kTrainingTestBase + wb.engine().TestTrainingFile(wb.state().trainingFile));
+  wb.Inform(kMsgTrainingTestBase + wb.engine().TestTrainingFile(wb.state().trainingFile));
 }
 
 void TestRetrainingData(Workbench& wb) {
   if (!AskYesNo(wb, kTestCaption, kTrainingFirstForRetraining, MessageIcon::kQuestion)) return;
-  wb.Inform(kRetrainingTestBase + wb.engine().TestRetrainingFile(wb.state().retrainingFile));
+  wb.Inform(kMsgRetrainingTestBase + wb.engine().TestRetrainingFile(wb.state().retrainingFile));
 }
 
 void TestRecognitionData(Workbench& wb) {
   if (!AskYesNo(wb, kTestCaption, kTrainingFirstForRecognition, MessageIcon::kQuestion)) return;
-  wb.Inform(kRecognitionTestBase + wb.engine().TestRecognitionFile(wb.state().recognitionFile));
+  wb.Inform(kMsgRecognitionTestBase + wb.engine().TestRecognitionFile(wb.state().recognitionFile));
 }
 
 void TestDistributionData(Workbench& wb) {
-  wb.Inform(kDistributionTestBase +
+  wb.Inform(kMsgDistributionTestBase +
             wb.engine().TestDistributionFile(wb.state().userDistributionFile));
 }
 
@@ -103,7 +53,7 @@ void CloseOutputFile(Workbench& wb) { wb.Inform(kMsgOutputClosed); }
 void OpenNewOutputFile(Workbench& wb) {
   if (!AskYesNo(wb, kOverwriteCaption, kOverwriteQuestion, MessageIcon::kWarning)) return;
   if (!wb.OpenEngineOutput()) return;
-  wb.Ask(kMsgOutputReady);
+  wb.Ask(kAskOutputReady);
 }
 
 void Train(Workbench& wb) {
@@ -133,18 +83,6 @@ void Retrain(Workbench& wb) {
   ExplainSymmetryProblem(wb);
 }
 
-void ShowRecognitionResult(Workbench& wb, int result) {
-  switch (result) {
-    case kRecognitionNeedsTest: wb.Inform(kMsgTestRecognitionFile); break;
-    case kRecognitionNotTrained: wb.Ask(kAskNotTrained); break;
-    case kRecognitionNoOutput: wb.Ask(kAskOutputNotOpen); break;
-    case kRecognitionNeedsDistribution: wb.Ask(kAskTestDistribution); break;
-    case kRecognitionCancelled: wb.Inform(kMsgRecognitionCancelled); break;
-    case kRecognitionWriteFailed: wb.Inform(kMsgReportNotWritten); break;
-    default: wb.Inform(kMsgRecognitionEnd); break;
-  }
-}
-
 void RecognizeListingAll(Workbench& wb) {
   ShellProgress progress(wb.shell(), "Recognition");
   ShowRecognitionResult(wb, wb.engine().RecognizeWithDistribution(RecognitionOf(wb.state()),
@@ -157,10 +95,10 @@ void RecognizeBestMatch(Workbench& wb) {
                                                            &progress));
 }
 
-void OpenTrainingData(Workbench& wb) { wb.Open(401); }
-void OpenRetrainingData(Workbench& wb) { wb.Open(402); }
-void OpenRecognitionData(Workbench& wb) { wb.Open(403); }
-void OpenOutputData(Workbench& wb) { wb.Open(404); }
+void OpenTrainingData(Workbench& wb) { wb.Open(kDocTraining); }
+void OpenRetrainingData(Workbench& wb) { wb.Open(kDocRetraining); }
+void OpenRecognitionData(Workbench& wb) { wb.Open(kDocRecognition); }
+void OpenOutputData(Workbench& wb) { wb.Open(kDocRecognitionOutput); }
 
 // Pads a line of the format description to a fixed width.
 std::string Padded(const std::string& text, size_t width) {
@@ -200,27 +138,31 @@ void OpenDistributionData(Workbench& wb) {
   if (!std::ifstream(name, std::ios::binary)) {
     std::ofstream(name, std::ios::binary | std::ios::trunc) << DistributionFormatDescription();
   }
-  wb.Open(kOpenDistribution);
+  wb.Open(kDocDistribution);
 }
+
+constexpr CommandRow kRows[] = {
+    {kCmCloseOutputFile, "", " Close the output file", CloseOutputFile},
+    {kCmOpenNewOutputFile, "", "Open a new output file", OpenNewOutputFile},
+    {kCmTrain, "", "Train KORVA", Train},
+    {kCmRetrain, "", "Retrain KORVA", Retrain},
+    {kCmTestTraining, "", "Test training data", TestTrainingData},
+    {kCmTestRetraining, "", "Test retraining data", TestRetrainingData},
+    {kCmTestRecognition, "", "Test Recognition data", TestRecognitionData},
+    {kCmTestDistribution, "", "Test user-distribution data file", TestDistributionData},
+    {kCmOpenTraining, "", " Open the training data file", OpenTrainingData},
+    {kCmOpenRetraining, "", " Open the retraining data file", OpenRetrainingData},
+    {kCmOpenRecognition, "", " Open the recognition data file", OpenRecognitionData},
+    {kCmOpenOutput, "", " Open the output data file", OpenOutputData},
+    {kCmOpenDistribution, "", "Open the user-distribution file", OpenDistributionData},
+    {kCmDistributionAll, "", "KORVA Recognition: User defined output, list all possibilities",
+     RecognizeListingAll},
+    {kCmDistributionBest, "", "KORVA Recognition: user defined out, list the best match",
+     RecognizeBestMatch},
+};
 
 }  // namespace
 
-void RegisterEngineCommands(CommandTable& table) {
-  table.Add(351, TestTrainingData);
-  table.Add(352, TestRetrainingData);
-  table.Add(353, TestRecognitionData);
-  table.Add(354, TestDistributionData);
-  table.Add(232, CloseOutputFile);
-  table.Add(233, OpenNewOutputFile);
-  table.Add(342, Train);
-  table.Add(343, Retrain);
-  table.Add(487, RecognizeListingAll);
-  table.Add(488, RecognizeBestMatch);
-  table.Add(401, OpenTrainingData);
-  table.Add(402, OpenRetrainingData);
-  table.Add(403, OpenRecognitionData);
-  table.Add(404, OpenOutputData);
-  table.Add(405, OpenDistributionData);
-}
+std::span<const CommandRow> EngineCommandRows() { return kRows; }
 
 }  // namespace foresta

@@ -6,67 +6,17 @@
 #include "engine/engine.h"
 #include "engine/recognition_modes.h"
 #include "engine/symmetry_transforms.h"
-#include "workbench/command_table.h"
+#include "state/message_codes.h"
+#include "workbench/command_vocabulary.h"
 #include "workbench/dialog_runner.h"
 #include "workbench/engine_mode_commands.h"
+#include "workbench/engine_inputs.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
 
-constexpr int kMsgTooManyNeurons = 30;
-constexpr int kMsgTestTrainingFile = 33;
-constexpr int kMsgRunEnd = 37;
-constexpr int kMsgRecognitionEnd = 38;
-constexpr int kMsgTestRecognitionFile = 39;
-constexpr int kMsgOutOfMemory = 27;
-constexpr int kMsgTrainingCancelled = 28;
-constexpr int kMsgRecognitionCancelled = 48;
-constexpr int kMsgReportNotWritten = 49;
-constexpr int kMsgOutputReady = 233;
-constexpr int kAskNotTrained = 344;
-constexpr int kAskOutputNotOpen = 345;
-
-constexpr int kTrainCommand = 342;
-constexpr int kRetrainCommand = 343;
-
 constexpr char kSymmetryCaption[] = " Symmetry Parameters";
-
-// Relays the engine's progress to the shell and its cancel request back.
-class ShellProgress : public EngineProgress {
- public:
-  ShellProgress(Shell& shell, std::string what) : shell_(shell), what_(std::move(what)) {}
-  bool Continue(uint64_t done, uint64_t total) override {
-    if (total > 0) shell_.ReportProgress(what_, static_cast<double>(done) / static_cast<double>(total));
-    return !shell_.CancelRequested();
-  }
-
- private:
-  Shell& shell_;
-  std::string what_;
-};
-
-RecognitionSettings RecognitionOf(const WorkbenchState& s) {
-  RecognitionSettings r;
-  r.recognitionFile = s.recognitionFile;
-  r.recognitionOutputFile = s.recognitionOutputFile;
-  r.userDistributionFile = s.userDistributionFile;
-  r.breakers = {s.breakerStep, s.line2Start, s.line3Start, s.line4Start, s.line5Start};
-  return r;
-}
-
-// Maps a recognition result to its presenter. Cancellation and a report
-// that could not be written are told as such, never as a normal end.
-void ShowRecognitionResult(Workbench& wb, int result) {
-  switch (result) {
-    case kRecognitionNeedsTest: wb.Inform(kMsgTestRecognitionFile); break;
-    case kRecognitionNotTrained: wb.Ask(kAskNotTrained); break;
-    case kRecognitionNoOutput: wb.Ask(kAskOutputNotOpen); break;
-    case kRecognitionCancelled: wb.Inform(kMsgRecognitionCancelled); break;
-    case kRecognitionWriteFailed: wb.Inform(kMsgReportNotWritten); break;
-    default: wb.Inform(kMsgRecognitionEnd); break;
-  }
-}
 
 using ModeCall = int (*)(RecognitionModes&, const RecognitionSettings&, Workbench&,
                          EngineProgress*);
@@ -112,10 +62,7 @@ void RunRecognition(Workbench& wb) {
   Engine& engine = wb.engine();
   const WorkbenchState& st = wb.state();
   ShellProgress training(wb.shell(), "Training");
-  const int trained = engine.TrainNetwork(
-      st.trainingFile,
-      {st.symmetryKind, st.symmetryStart, st.symmetryEnd, st.symmetryXDim, st.symmetryYDim},
-      &training);
+  const int trained = engine.TrainNetwork(st.trainingFile, SymmetryOf(st), &training);
   switch (trained) {
     case kTrainOk: break;
     case kTrainNeedsTest: wb.Inform(kMsgTestTrainingFile); return;
@@ -137,8 +84,8 @@ void RunRecognition(Workbench& wb) {
 
 // The image commands teach and extend the network like training and
 // retraining do.
-void ImagesToSelect(Workbench& wb) { wb.Execute(kTrainCommand); }
-void ImagesAlsoSelected(Workbench& wb) { wb.Execute(kRetrainCommand); }
+void ImagesToSelect(Workbench& wb) { wb.Execute(kCmTrain); }
+void ImagesAlsoSelected(Workbench& wb) { wb.Execute(kCmRetrain); }
 
 // Data Files dialog; whatever its outcome the engine's report file is
 // opened afresh.
@@ -146,11 +93,53 @@ void DataFiles(Workbench& wb) {
   wb.state().dialogSelector = kDataFilesDialog;
   RunDialog(wb);
   if (!wb.OpenEngineOutput()) return;
-  wb.Ask(kMsgOutputReady);
+  wb.Ask(kAskOutputReady);
 }
 
 // Reserved identifiers that do nothing.
 void Nothing(Workbench&) {}
+
+constexpr CommandRow kRows[] = {
+    {kCmDataFiles, "", " Specify data files", DataFiles},
+    {kCmRun, "", " Run KORVA", RunRecognition},
+    {kCmOneNeuronAll, "", "KORVA Recognition: 1-neuron-1-class mode, list all possibilities",
+     SingleNeuron<true>},
+    {kCmOneNeuronBest, "", "KORVA Recognition: 1-neuron-1-class mode, list the best solution",
+     SingleNeuron<false>},
+    {kCmTwoNeuronAll, "", "KORVA Recognition: 2-neuron-1-class mode, list all possibilities",
+     FixedOnes<2, true>},
+    {kCmTwoNeuronBest, "", "KORVA Recognition: 2-neuron-1-class mode, list the best solution",
+     FixedOnes<2, false>},
+    {kCmThreeNeuronAll, "", "KORVA Recognition: 3-neuron-1-class mode, list all possibilities",
+     FixedOnes<3, true>},
+    {kCmThreeNeuronBest, "", "KORVA Recognition: 3-neuron-1-class mode, list the best solution",
+     FixedOnes<3, false>},
+    {kCmFourNeuronAll, "", "KORVA Recognition: 4-neuron-1-class mode, list all possibilities",
+     FixedOnes<4, true>},
+    {kCmFourNeuronBest, "", "KORVA Recognition: 4-neuron-1-class mode, list the best solution",
+     FixedOnes<4, false>},
+    {kCmGeneralBest, "", "KORVA Recognition:  general mode, list the best solution",
+     General<1, false>},
+    {kCmGeneralAll, "", "KORVA Recognition: general mode, list all possibilities",
+     General<1, true>},
+    {kCmTenthBest, "", "Recognition: list the best solution up to N/10 neurons", General<10, false>},
+    {kCmTenthAll, "", "Recognition: list all possibilities up to N/10 neurons", General<10, true>},
+    {kCmEighthBest, "", "Recognition: list the best solution up to N/8 neurons", General<8, false>},
+    {kCmEighthAll, "", "Recognition: list all possibilities up to N/8 neurons", General<8, true>},
+    {kCmSixthBest, "", "Recognition: list the best solution up to N/6 neurons", General<6, false>},
+    {kCmSixthAll, "", "Recognition: list all possibilities up to N/6 neurons", General<6, true>},
+    {kCmLocalMinimum1, "", "KORVA Recognition: local minimum, one run", LocalMinimum<1>},
+    {kCmLocalMinimum5, "", "KORVA Recognition: local minimum, five run", LocalMinimum<5>},
+    {kCmLocalMinimum10, "", "KORVA Recognition: local minimum, ten run", LocalMinimum<10>},
+    {kCmLocalMinimum20, "", "KORVA Recognition: local minimum, twenty run", LocalMinimum<20>},
+    {kCmImagesToSelect, "", " Images to be selected should look like these images", ImagesToSelect},
+    {kCmImagesAlsoSelected, "", " Images to be selected also look like these images",
+     ImagesAlsoSelected},
+    {kCmRetrieveImages, "", " Retrieve the images", RetrieveImages},
+    {kCmSetOptimization, "", "Set Optimization", Nothing},
+    {kCmSetTrainingLevels, "", "Set Training Levels(Minimum, low, .. )", Nothing},
+    {kCmNeuronKind, "", " Binary neurons or Polytomous neurons", Nothing},
+};
 
 }  // namespace
 
@@ -163,35 +152,20 @@ void ExplainSymmetryProblem(Workbench& wb) {
                          MessageButtons::kOk, MessageIcon::kWarning);
 }
 
-void RegisterEngineModeCommands(CommandTable& table) {
-  table.Add(330, DataFiles);
-  table.Add(341, RunRecognition);
-  table.Add(344, SingleNeuron<true>);
-  table.Add(345, SingleNeuron<false>);
-  table.Add(481, FixedOnes<2, true>);
-  table.Add(482, FixedOnes<2, false>);
-  table.Add(483, FixedOnes<3, true>);
-  table.Add(484, FixedOnes<3, false>);
-  table.Add(485, FixedOnes<4, true>);
-  table.Add(486, FixedOnes<4, false>);
-  table.Add(346, General<1, false>);
-  table.Add(348, General<1, true>);
-  table.Add(491, General<10, false>);
-  table.Add(492, General<10, true>);
-  table.Add(493, General<8, false>);
-  table.Add(494, General<8, true>);
-  table.Add(495, General<6, false>);
-  table.Add(496, General<6, true>);
-  table.Add(347, LocalMinimum<1>);
-  table.Add(511, LocalMinimum<5>);
-  table.Add(512, LocalMinimum<10>);
-  table.Add(513, LocalMinimum<20>);
-  table.Add(521, ImagesToSelect);
-  table.Add(522, ImagesAlsoSelected);
-  table.Add(523, RetrieveImages);
-  table.Add(500, Nothing);
-  table.Add(501, Nothing);
-  table.Add(502, Nothing);
+// Cancellation and a report that could not be written are told as such,
+// never as a normal end.
+void ShowRecognitionResult(Workbench& wb, int result) {
+  switch (result) {
+    case kRecognitionNeedsTest: wb.Inform(kMsgTestRecognitionFile); break;
+    case kRecognitionNotTrained: wb.Ask(kAskNotTrained); break;
+    case kRecognitionNoOutput: wb.Ask(kAskOutputNotOpen); break;
+    case kRecognitionNeedsDistribution: wb.Ask(kAskTestDistribution); break;
+    case kRecognitionCancelled: wb.Inform(kMsgRecognitionCancelled); break;
+    case kRecognitionWriteFailed: wb.Inform(kMsgReportNotWritten); break;
+    default: wb.Inform(kMsgRecognitionEnd); break;
+  }
 }
+
+std::span<const CommandRow> EngineModeCommandRows() { return kRows; }
 
 }  // namespace foresta

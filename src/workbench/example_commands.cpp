@@ -13,32 +13,14 @@
 #include "examples/shifter_generator.h"
 #include "examples/stroke_generator.h"
 #include "examples/xor_generator.h"
-#include "workbench/command_table.h"
+#include "state/message_codes.h"
+#include "workbench/command_vocabulary.h"
 #include "workbench/dialog_runner.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
 
-// Presenter codes.
-constexpr int kAskTraining = 381;
-constexpr int kAskRetraining = 382;
-constexpr int kAskRecognition = 383;
-constexpr int kAskDynamicDistribution = 435;
-constexpr int kAskShifterDistribution = 447;
-constexpr int kOpenTraining = 401;
-constexpr int kOpenRetraining = 402;
-constexpr int kOpenRecognition = 403;
-constexpr int kOpenDistribution = 405;
-constexpr int kOpenInput = 552;
-constexpr int kOpenBatch = 566;
-constexpr int kInfoBatchNotWritten = 566;
-constexpr int kInfoShifterReady = 390;
-constexpr int kInfoCharactersReady = 399;
-constexpr int kInfoLargeFile = 425;
-constexpr int kInfoImagesReady = 428;
-constexpr int kInfoCounterReady = 536;
-constexpr int kOutputReady = 233;
 constexpr int kNoOpening = 0;
 
 // The shifter initialisations move the stream on so the patterns generated
@@ -112,14 +94,14 @@ bool Report(Workbench& wb, int result, int askCode, int openCode,
 
 // The user-distribution opener is the engine's file command: it writes the
 // layout description when there is no such file yet, then shows the file.
-void OpenUserDistribution(Workbench& wb) { wb.Execute(kOpenDistribution); }
+void OpenUserDistribution(Workbench& wb) { wb.Execute(kCmOpenDistribution); }
 
 // --- Example menu ------------------------------------------------------------
 
 void Link(Workbench& wb, const char* file) {
   wb.state().texts.linkInput = file;
   wb.state().predictionInputFile = file;
-  wb.Open(kOpenInput);
+  wb.Open(kDocInput);
 }
 
 template <const char* kFile>
@@ -143,10 +125,10 @@ constexpr char kUserData[] = "a.txt";
 
 void WriteBatchExample(Workbench& wb, int (*writer)(const std::string&)) {
   if (writer(wb.state().batchFile) != kExampleWritten) {
-    wb.Inform(kInfoBatchNotWritten);
+    wb.Inform(kMsgBatchFileUnwritable);
     return;
   }
-  wb.Open(kOpenBatch);
+  wb.Open(kDocBatch);
 }
 
 void Cash3Batch(Workbench& wb) { WriteBatchExample(wb, WriteCash3Batch); }
@@ -164,7 +146,7 @@ void InitializeCounter(Workbench& wb) {
   StoreLayout(s, {c, 2 * c, 3 * c, 4 * c, c, 3, 40, s.counterBits + 39,
                   s.counterBits, -1});
   Preset(wb, kCounterPreset);
-  wb.Inform(kInfoCounterReady);
+  wb.Inform(kMsgCounterReady);
 }
 
 void CounterParameters(Workbench& wb) {
@@ -173,16 +155,16 @@ void CounterParameters(Workbench& wb) {
 }
 
 void CounterTraining(Workbench& wb) {
-  Report(wb, WriteCounterTraining(wb.state(), wb.random()), kAskTraining,
-         kOpenTraining, kCounterRefusal);
+  Report(wb, WriteCounterTraining(wb.state(), wb.random()), kAskCannotWriteTraining,
+         kDocTraining, kCounterRefusal);
 }
 void CounterRetraining(Workbench& wb) {
-  Report(wb, WriteCounterRetraining(wb.state(), wb.random()), kAskRetraining,
-         kOpenRetraining, kCounterRefusal);
+  Report(wb, WriteCounterRetraining(wb.state(), wb.random()), kAskCannotWriteRetraining,
+         kDocRetraining, kCounterRefusal);
 }
 void CounterRecognition(Workbench& wb) {
   Report(wb, WriteCounterRecognition(wb.state(), wb.random()),
-         kAskRecognition, kOpenRecognition, kCounterRefusal);
+         kAskCannotWriteRecognition, kDocRecognition, kCounterRefusal);
 }
 
 void Nothing(Workbench&) {}
@@ -213,7 +195,7 @@ void InitializeShifter(Workbench& wb) {
   }
   for (int i = 0; i < kShifterInitDraws; ++i) wb.random().Next();
   Preset(wb, kShifterPreset);
-  wb.Inform(kInfoShifterReady);
+  wb.Inform(kMsgShifterReady);
 }
 
 template <int kGroups>
@@ -225,25 +207,25 @@ void ShifterParameters(Workbench& wb) {
 template <int kGroups>
 void ShifterTraining(Workbench& wb) {
   Report(wb, WriteShifterTraining(wb.state(), wb.random(), kGroups),
-         kAskTraining, kOpenTraining);
+         kAskCannotWriteTraining, kDocTraining);
 }
 
 template <int kGroups>
 void ShifterRetraining(Workbench& wb) {
   Report(wb, WriteShifterRetraining(wb.state(), wb.random(), kGroups),
-         kAskRetraining, kOpenRetraining);
+         kAskCannotWriteRetraining, kDocRetraining);
 }
 
 template <int kGroups, ShifterRecognitionKind kKind>
 void ShifterRecognition(Workbench& wb) {
   Report(wb, WriteShifterRecognition(wb.state(), wb.random(), kGroups, kKind),
-         kAskRecognition, kOpenRecognition);
+         kAskCannotWriteRecognition, kDocRecognition);
 }
 
 template <int kGroups>
 void ShifterDistribution(Workbench& wb) {
   const int result = WriteShifterDistribution(wb.state(), kGroups);
-  if (Report(wb, result, kAskShifterDistribution, kNoOpening))
+  if (Report(wb, result, kAskCannotWriteShifterDistribution, kNoOpening))
     OpenUserDistribution(wb);
 }
 
@@ -253,12 +235,12 @@ template <int kInputs>
 void Xor(Workbench& wb) {
   Preset(wb, kResetPreset);
   const WorkbenchState& s = wb.state();
-  Report(wb, WriteXorTraining(s, kInputs), kAskTraining, kNoOpening);
-  Report(wb, WriteXorRetraining(s, kInputs), kAskRetraining, kNoOpening);
-  Report(wb, WriteXorRecognition(s, kInputs), kAskRecognition, kNoOpening);
-  wb.Open(kOpenRecognition);
-  wb.Open(kOpenRetraining);
-  wb.Open(kOpenTraining);
+  Report(wb, WriteXorTraining(s, kInputs), kAskCannotWriteTraining, kNoOpening);
+  Report(wb, WriteXorRetraining(s, kInputs), kAskCannotWriteRetraining, kNoOpening);
+  Report(wb, WriteXorRecognition(s, kInputs), kAskCannotWriteRecognition, kNoOpening);
+  wb.Open(kDocRecognition);
+  wb.Open(kDocRetraining);
+  wb.Open(kDocTraining);
 }
 
 // --- Characters and images -------------------------------------------------------
@@ -268,21 +250,21 @@ constexpr EngineLayout kLayout5x7 = {11, 16, 21, 26, 5, 13, 11, 45, 5, 7};
 void InitializeCharacters(Workbench& wb) {
   StoreLayout(wb.state(), kLayout5x7);
   Preset(wb, kCharacterPreset);
-  wb.Inform(kInfoCharactersReady);
+  wb.Inform(kMsgCharactersReady);
 }
 
 void Characters5x7Learning(Workbench& wb) {
   const WorkbenchState& s = wb.state();
-  Report(wb, WriteCharacters5x7Training(s), kAskTraining, kNoOpening);
-  if (!Report(wb, WriteCharacters5x7Retraining(s), kAskRetraining, kNoOpening))
+  Report(wb, WriteCharacters5x7Training(s), kAskCannotWriteTraining, kNoOpening);
+  if (!Report(wb, WriteCharacters5x7Retraining(s), kAskCannotWriteRetraining, kNoOpening))
     return;
-  wb.Open(kOpenRetraining);
-  wb.Open(kOpenTraining);
+  wb.Open(kDocRetraining);
+  wb.Open(kDocTraining);
 }
 
 void Characters5x7Recognition(Workbench& wb) {
-  Report(wb, WriteCharacters5x7Recognition(wb.state()), kAskRecognition,
-         kOpenRecognition);
+  Report(wb, WriteCharacters5x7Recognition(wb.state()), kAskCannotWriteRecognition,
+         kDocRecognition);
 }
 
 void Characters5x7(Workbench& wb) {
@@ -297,15 +279,15 @@ void StoredSetExample(Workbench& wb, int (*retraining)(Workbench&),
                       int (*recognition)(Workbench&),
                       int (*training)(Workbench&), bool largeTraining,
                       const EngineLayout& layout) {
-  Report(wb, retraining(wb), kAskRetraining, kOpenRetraining);
-  Report(wb, recognition(wb), kAskRecognition, kOpenRecognition);
-  if (Report(wb, training(wb), kAskTraining,
-             largeTraining ? kNoOpening : kOpenTraining) &&
+  Report(wb, retraining(wb), kAskCannotWriteRetraining, kDocRetraining);
+  Report(wb, recognition(wb), kAskCannotWriteRecognition, kDocRecognition);
+  if (Report(wb, training(wb), kAskCannotWriteTraining,
+             largeTraining ? kNoOpening : kDocTraining) &&
       largeTraining)
-    wb.Inform(kInfoLargeFile);
+    wb.Inform(kMsgLargeTrainingFile);
   StoreLayout(wb.state(), layout);
   Preset(wb, kCharacterPreset);
-  wb.Inform(kInfoCharactersReady);
+  wb.Inform(kMsgCharactersReady);
 }
 
 void Characters8x8(Workbench& wb) {
@@ -349,28 +331,28 @@ void InstalledImages(Workbench& wb) {
   s.retrainingFile = s.texts.retraining = base + ".rtn";
   s.recognitionFile = s.texts.recognition = base + ".rec";
   s.recognitionOutputFile = s.texts.output = base + ".dat";
-  if (wb.OpenEngineOutput()) wb.Ask(kOutputReady);
-  wb.Open(kOpenRecognition);
-  wb.Open(kOpenRetraining);
-  wb.Open(kOpenTraining);
+  if (wb.OpenEngineOutput()) wb.Ask(kAskOutputReady);
+  wb.Open(kDocRecognition);
+  wb.Open(kDocRetraining);
+  wb.Open(kDocTraining);
   StoreLayout(s, SquareImage(kSide, kSide, 13));
   Preset(wb, kCharacterPreset);
-  wb.Inform(kInfoImagesReady);
+  wb.Inform(kMsgImagesReady);
 }
 
 template <AirplaneView kView, int kKind, int kPreset>
 void Airplanes(Workbench& wb) {
   const WorkbenchState& s = wb.state();
-  Report(wb, WriteAirplaneRetraining(s), kAskRetraining, kOpenRetraining);
-  Report(wb, WriteAirplaneRecognition(s, kView), kAskRecognition,
-         kOpenRecognition);
+  Report(wb, WriteAirplaneRetraining(s), kAskCannotWriteRetraining, kDocRetraining);
+  Report(wb, WriteAirplaneRecognition(s, kView), kAskCannotWriteRecognition,
+         kDocRecognition);
   const AirplaneView training = kView == AirplaneView::kRotationAndScaling
                                     ? AirplaneView::kRotationAndScaling
                                     : AirplaneView::kScaling;
-  Report(wb, WriteAirplaneTraining(s, training), kAskTraining, kOpenTraining);
+  Report(wb, WriteAirplaneTraining(s, training), kAskCannotWriteTraining, kDocTraining);
   StoreLayout(wb.state(), SquareImage(kAirplaneSide, kAirplaneSide, kKind));
   Preset(wb, kPreset);
-  wb.Inform(kInfoImagesReady);
+  wb.Inform(kMsgImagesReady);
 }
 
 // --- Sequences -------------------------------------------------------------------
@@ -381,109 +363,143 @@ void ClearSymmetry(WorkbenchState& s) { s.symmetryKind = 0; }
 
 void DynamicSystem(Workbench& wb) {
   WorkbenchState& s = wb.state();
-  Report(wb, WriteDynamicSystemTraining(s), kAskTraining, kNoOpening);
-  Report(wb, WriteDynamicSystemDistribution(s), kAskDynamicDistribution,
+  Report(wb, WriteDynamicSystemTraining(s), kAskCannotWriteTraining, kNoOpening);
+  Report(wb, WriteDynamicSystemDistribution(s), kAskCannotWriteSequenceDistribution,
          kNoOpening);
-  Report(wb, WriteDynamicSystemRecognition(s), kAskRecognition, kNoOpening);
+  Report(wb, WriteDynamicSystemRecognition(s), kAskCannotWriteRecognition, kNoOpening);
   ClearSymmetry(s);
   Preset(wb, kNoSymmetryPreset);
-  wb.Open(kOpenRecognition);
+  wb.Open(kDocRecognition);
   OpenUserDistribution(wb);
-  wb.Open(kOpenTraining);
+  wb.Open(kDocTraining);
 }
 
 void MarkovChain(Workbench& wb) {
   Preset(wb, kResetPreset);
   WorkbenchState& s = wb.state();
-  Report(wb, WriteMarkovTraining(s, wb.random()), kAskTraining, kNoOpening);
-  Report(wb, WriteMarkovDistribution(s), kAskDynamicDistribution, kNoOpening);
-  Report(wb, WriteMarkovRecognition(s, wb.random()), kAskRecognition,
+  Report(wb, WriteMarkovTraining(s, wb.random()), kAskCannotWriteTraining, kNoOpening);
+  Report(wb, WriteMarkovDistribution(s), kAskCannotWriteSequenceDistribution, kNoOpening);
+  Report(wb, WriteMarkovRecognition(s, wb.random()), kAskCannotWriteRecognition,
          kNoOpening);
   ClearSymmetry(s);
   Preset(wb, kNoSymmetryPreset);
-  wb.Open(kOpenRecognition);
+  wb.Open(kDocRecognition);
   OpenUserDistribution(wb);
-  wb.Open(kOpenTraining);
+  wb.Open(kDocTraining);
 }
+
+using enum ShifterRecognitionKind;
+
+constexpr CommandRow kRows[] = {
+    // Example menu.
+    {kCmExampleDynamicSystem, "Dynamic System", "Finite Dynamic System Predcition: Example",
+     LinkExample<kDynamicData>},
+    {kCmExampleMarkovChain, "Markov Chain", "Markov Chain Prediction: Example",
+     LinkExample<kMarkovData>},
+    {kCmExampleCash3X, "CASH 3 (x)", "CASH 3 (Georgia USA): Predict the first number",
+     LinkExample<kCash3X>},
+    {kCmExampleCash3Y, "CASH 3 (y)", "CASH 3 (Georgia USA): Predict the second number",
+     LinkExample<kCash3Y>},
+    {kCmExampleCash3Z, "CASH 3 (z)", "CASH 3 (Georgia USA): Predict the third number",
+     LinkExample<kCash3Z>},
+    {kCmExampleCash3Batch, "CASH 3, Batch", "CASH 3 (Georgia USA): Predict the first 2 numbers",
+     Cash3Batch},
+    {kCmExampleCash3Dir, "CASH 3, Dir", "CASH 3 (Georgia USA): Predict the first and third numbers",
+     LinkExample<kCash3XZ>},
+    {kCmExampleDj30Dir, "Quorlith DJ 30, Dir",
+     "CASH 3 (Georgia USA): Predict the first and third numbers", LinkExample<kCash3YZ>},
+    {kCmExampleDj30Batch, "Quorlith DJ 30, Batch", "CASH 3 (Georgia USA): Predict all numbers",
+     Dow5Batch},
+    {kCmExampleIntel1, "Intel 1 (Intel)", "Predict Intel: Data Set = Intel", LinkExample<kIntel1>},
+    {kCmExampleIntel2, "Intel 2 (Avg of Intel)",
+     "Predict Intel: Data Set = 5-month moving average of Intel", LinkExample<kIntel2>},
+    {kCmExampleIntel3, "Intel 3 (Microsoft)",
+     "Predict Intel: Data Set = 5-month moving average of Microsoft", LinkExample<kIntel3>},
+    {kCmExampleIntel4, "Intel 4 (Avg of Intel, SP500, MSFT)",
+     "Predict Intel: Data Set =  5-month moving average Intel, SP500, Microsoft",
+     LinkExample<kIntel4>},
+    {kCmExampleIntel5, "Intel 5 (Avg of MSFT, SP500)",
+     "Predict Intel: Data Set = 5-month moving average of Microsoft, SP500", LinkExample<kIntel5>},
+    {kCmExampleUserData, "a.txt", "Save your data to a.txt and click this command to link",
+     LinkExample<kUserData>},
+
+    // Segment counter.
+    {kCmCounterInitialize, "", "Initialize KORVA for 1-D Segment Counter", InitializeCounter},
+    {kCmCounterParameters, "", "Set up parameters for 1-D segment counter", CounterParameters},
+    {kCmCounterTraining, "", "Generating Training Data", CounterTraining},
+    {kCmCounterRetraining, "", "Generating Retraining Data", CounterRetraining},
+    {kCmCounterRecognition, "", "Generating Recognition Data", CounterRecognition},
+    {kCmCounter2DFirst + 0, "", "Generating training data file", Nothing},
+    {kCmCounter2DFirst + 1, "", "Generating retraining data file", Nothing},
+    {kCmCounter2DFirst + 2, "", "Generating recognition data file", Nothing},
+    {kCmCounter2DFirst + 3, "", "", Nothing},
+    {kCmCounter2DFirst + 4, "", "Set up parameters for 2-D segment counter", Nothing},
+    {kCmCounter2DLast, "", "Initialize KORVA for 2-D segment counter", Nothing},
+
+    // Shifters of one to four class neurons.
+#define FORESTA_SHIFTER_ROWS(k)                                                              \
+  {kCmShifter[k - 1].initialize, "", "Initialize the KORVA for the shifter problem",          \
+   InitializeShifter<k>},                                                                    \
+      {kCmShifter[k - 1].parameters, "", "Parameters for the shifter problem",               \
+       ShifterParameters<k>},                                                                \
+      {kCmShifter[k - 1].training, "", "Generating training data", ShifterTraining<k>},      \
+      {kCmShifter[k - 1].retraining, "", "Generating retraining data", ShifterRetraining<k>}, \
+      {kCmShifter[k - 1].recognition, "", "Generating Recognition data (1-Neuron-1-class)",  \
+       ShifterRecognition<k, kOneNeuronOneClass>},                                           \
+      {kCmShifter[k - 1].enumerative, "", "Generating Recognition data (Enumerative)",       \
+       ShifterRecognition<k, kEnumerative>}
+    FORESTA_SHIFTER_ROWS(1),
+    FORESTA_SHIFTER_ROWS(2),
+    FORESTA_SHIFTER_ROWS(3),
+    FORESTA_SHIFTER_ROWS(4),
+#undef FORESTA_SHIFTER_ROWS
+    {kCmShifter[1].distribution, "", "Generating user-defined neuron output patterns",
+     ShifterDistribution<2>},
+    {kCmShifter[2].distribution, "", "Generating user-defined neuron output patterns",
+     ShifterDistribution<3>},
+    {kCmShifter[3].distribution, "", "Generating user-defined neuron output patterns",
+     ShifterDistribution<4>},
+    {kCmShifterReserved[0], "", "", Nothing},
+    {kCmShifterReserved[1], "", "", Nothing},
+    {kCmShifterReserved[2], "", "", Nothing},
+    {kCmShifterReserved[3], "", "The four data file names", Nothing},
+
+    // XOR.
+    {kCmXor2, "", " 2 bits XOR", Xor<2>},
+    {kCmXor3, "", " 3 bits XOR", Xor<3>},
+
+    // Characters and images.
+    {kCmCharactersInitialize, "", "Initialize the KORVA for the character recognition",
+     InitializeCharacters},
+    {kCmCharactersLearning, "", "Generating training and retraining data", Characters5x7Learning},
+    {kCmCharactersRecognition, "", "Generating Recognition data", Characters5x7Recognition},
+    {kCmCharacters5x7, "", " 5 by 7 Character recognition", Characters5x7},
+    {kCmCharacters8x8, "", " 8 by 8 Character recognition", Characters8x8},
+    {kCmStrokes19x19Classes1023, "", " 19 by 19 Character recognition/1023 classes",
+     StrokeExample<StrokeSet::k19x19Classes1023>},
+    {kCmStrokes19x19Classes4095, "", " 19 by 19 Character recognition/4095 classes",
+     StrokeExample<StrokeSet::k19x19Classes4095>},
+    {kCmStrokes32x32Classes127, "", " 32 by 32 Character recognition/127 classes",
+     StrokeExample<StrokeSet::k32x32Classes127>},
+    {kCmStrokesRetrieval, "", " 19 by 19 image retrieval",
+     StrokeExample<StrokeSet::k32x32Retrieval>},
+    {kCmImages50, "", " 50 by 50 binary Image recognition", InstalledImages<50>},
+    {kCmImages100, "", " 100 by 100 binary Image recognition", InstalledImages<100>},
+    {kCmAirplanesScaling, "", "Test 2D Scaling Symmetry Using airplane images",
+     Airplanes<AirplaneView::kScaling, 23, kImagePreset>},
+    {kCmAirplanesRotation, "", "Test 2D Rotation Symmetry Using Airplane Images",
+     Airplanes<AirplaneView::kRotation, 31, kTranslationRotationPreset>},
+    {kCmAirplanesRotationAndScaling, "",
+     "Test 2D Rotation and Scaling Symmetries Using Airplane Images",
+     Airplanes<AirplaneView::kRotationAndScaling, 34, kImageRotationPreset>},
+
+    // Sequences.
+    {kCmDynamicSystem, "", "Predict the next step of a dynamic system", DynamicSystem},
+    {kCmMarkovChain, "", "Predict the next step of a Markov chain", MarkovChain},
+};
 
 }  // namespace
 
-void RegisterExampleCommands(CommandTable& table) {
-  table.Add(570, LinkExample<kDynamicData>);
-  table.Add(571, LinkExample<kMarkovData>);
-  table.Add(572, LinkExample<kCash3X>);
-  table.Add(573, LinkExample<kCash3Y>);
-  table.Add(574, LinkExample<kCash3Z>);
-  table.Add(575, Cash3Batch);
-  table.Add(576, LinkExample<kCash3XZ>);
-  table.Add(577, LinkExample<kCash3YZ>);
-  table.Add(578, Dow5Batch);
-  table.Add(581, LinkExample<kIntel1>);
-  table.Add(582, LinkExample<kIntel2>);
-  table.Add(583, LinkExample<kIntel3>);
-  table.Add(584, LinkExample<kIntel4>);
-  table.Add(585, LinkExample<kIntel5>);
-  table.Add(586, LinkExample<kUserData>);
-
-  table.Add(536, InitializeCounter);
-  table.Add(535, CounterParameters);
-  table.Add(531, CounterTraining);
-  table.Add(532, CounterRetraining);
-  table.Add(533, CounterRecognition);
-  for (int id = 541; id <= 546; ++id) table.Add(id, Nothing);
-
-  using enum ShifterRecognitionKind;
-  table.Add(390, InitializeShifter<1>);
-  table.Add(446, InitializeShifter<2>);
-  table.Add(456, InitializeShifter<3>);
-  table.Add(466, InitializeShifter<4>);
-  table.Add(386, ShifterParameters<1>);
-  table.Add(445, ShifterParameters<2>);
-  table.Add(455, ShifterParameters<3>);
-  table.Add(465, ShifterParameters<4>);
-  table.Add(381, ShifterTraining<1>);
-  table.Add(441, ShifterTraining<2>);
-  table.Add(451, ShifterTraining<3>);
-  table.Add(461, ShifterTraining<4>);
-  table.Add(382, ShifterRetraining<1>);
-  table.Add(442, ShifterRetraining<2>);
-  table.Add(452, ShifterRetraining<3>);
-  table.Add(462, ShifterRetraining<4>);
-  table.Add(383, ShifterRecognition<1, kOneNeuronOneClass>);
-  table.Add(443, ShifterRecognition<2, kOneNeuronOneClass>);
-  table.Add(453, ShifterRecognition<3, kOneNeuronOneClass>);
-  table.Add(463, ShifterRecognition<4, kOneNeuronOneClass>);
-  table.Add(384, ShifterRecognition<1, kEnumerative>);
-  table.Add(444, ShifterRecognition<2, kEnumerative>);
-  table.Add(454, ShifterRecognition<3, kEnumerative>);
-  table.Add(464, ShifterRecognition<4, kEnumerative>);
-  table.Add(447, ShifterDistribution<2>);
-  table.Add(457, ShifterDistribution<3>);
-  table.Add(467, ShifterDistribution<4>);
-  for (int id : {387, 388, 389, 396}) table.Add(id, Nothing);
-
-  table.Add(411, Xor<2>);
-  table.Add(412, Xor<3>);
-
-  table.Add(399, InitializeCharacters);
-  table.Add(392, Characters5x7Learning);
-  table.Add(394, Characters5x7Recognition);
-  table.Add(421, Characters5x7);
-  table.Add(422, Characters8x8);
-  table.Add(423, StrokeExample<StrokeSet::k19x19Classes1023>);
-  table.Add(425, StrokeExample<StrokeSet::k19x19Classes4095>);
-  table.Add(424, StrokeExample<StrokeSet::k32x32Classes127>);
-  table.Add(431, StrokeExample<StrokeSet::k32x32Retrieval>);
-  table.Add(426, InstalledImages<50>);
-  table.Add(427, InstalledImages<100>);
-  table.Add(428, Airplanes<AirplaneView::kScaling, 23, kImagePreset>);
-  table.Add(430, Airplanes<AirplaneView::kRotation, 31,
-                           kTranslationRotationPreset>);
-  table.Add(429, Airplanes<AirplaneView::kRotationAndScaling, 34,
-                           kImageRotationPreset>);
-
-  table.Add(435, DynamicSystem);
-  table.Add(436, MarkovChain);
-}
+std::span<const CommandRow> ExampleCommandRows() { return kRows; }
 
 }  // namespace foresta

@@ -1,29 +1,30 @@
 // Handlers of the Data menu's file commands, the input test and Help.
 #include "prediction/input_check.h"
-#include "workbench/command_table.h"
+#include "state/message_codes.h"
+#include "workbench/command_vocabulary.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
 namespace {
 
-void OpenInputFile(Workbench& wb) { wb.Open(552); }
-void OpenPredictionReport(Workbench& wb) { wb.Open(553); }
+void OpenInputFile(Workbench& wb) { wb.Open(kDocInput); }
+void OpenPredictionReport(Workbench& wb) { wb.Open(kDocReport); }
 
 void TestInputData(Workbench& wb) {
   const WorkbenchState& s = wb.state();
   InputTestRequest request{s.predictionInputFile, s.precision, s.trend};
   int rowCount = -1;
   int code = TestInputFile(request, wb.prediction(), rowCount);
-  wb.Inform(kInputTestStatusBase + code);
-  if (code == kInputInvalidCharacter) wb.Open(554);
+  wb.Inform(kMsgInputTestBase + code);
+  if (code == kInputInvalidCharacter) wb.Open(kDocEcho);
 }
 
-void OpenExampleNotes(Workbench& wb) { wb.Open(321); }
+void OpenExampleNotes(Workbench& wb) { wb.Open(kDocExampleNotes); }
 void HowToUse(Workbench&) {}  // routable, deliberately does nothing
-void OpenManual(Workbench& wb) { wb.Open(324); }
+void OpenManual(Workbench& wb) { wb.Open(kDocManual); }
 
 void About(Workbench& wb) {
-  wb.state().statusCode = 325;
+  wb.state().statusCode = kMsgAbout;
   wb.shell().ShowMessage(kProductWebAddress, AboutText(), MessageButtons::kOk,
                          MessageIcon::kInformation);
 }
@@ -38,18 +39,20 @@ void HelpOnHelp(Workbench& wb) {
       wb.shell().ShowHelp({HelpRequest::Kind::kUsingHelp, 0});
 }
 
+constexpr CommandRow kRows[] = {
+    {kCmInput, "&Input", "Open the input data file", OpenInputFile},
+    {kCmOutput, "&Output", "Open the results of the last prediction", OpenPredictionReport},
+    {kCmTestInput, "&Test", "Test the format of the input data file", TestInputData},
+    {kCmExampleNotes, "", "About the examples", OpenExampleNotes},
+    {kCmHowToUse, "", "How to use KORVA for Windows ", HowToUse},
+    {kCmNote, "&Note", "On line notes", OpenManual},
+    {kCmAbout, "&About", "Quorlith About", About},
+    {kCmHelpContents, "&Contents", "Help table of contents", HelpContents},
+    {kCmHelpUsing, "&Using help", "Help on using online Help", HelpOnHelp},
+};
+
 }  // namespace
 
-void RegisterFoundationCommands(CommandTable& table) {
-  table.Add(552, OpenInputFile);
-  table.Add(553, OpenPredictionReport);
-  table.Add(554, TestInputData);
-  table.Add(321, OpenExampleNotes);
-  table.Add(323, HowToUse);
-  table.Add(324, OpenManual);
-  table.Add(325, About);
-  table.Add(2001, HelpContents);
-  table.Add(2002, HelpOnHelp);
-}
+std::span<const CommandRow> FoundationCommandRows() { return kRows; }
 
 }  // namespace foresta

@@ -3,6 +3,7 @@
 #include <fenv.h>
 
 #include <algorithm>
+#include <functional>
 #include <new>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "prediction/prediction_report.h"
 #include "prediction/run_code.h"
 #include "state/message_texts.h"
+#include "workbench/engine_inputs.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
@@ -29,20 +31,6 @@ struct StepOptions {
 
 // Outcome of one run beyond statusCode.
 enum class RunResult { kWritten, kFailed, kCancelled };
-
-class ShellProgress : public EngineProgress {
- public:
-  ShellProgress(Shell& shell, const char* what) : shell_(shell), what_(what) {}
-  bool Continue(std::uint64_t done, std::uint64_t total) override {
-    shell_.ReportProgress(what_, total == 0 ? 0.0 : static_cast<double>(done) /
-                                                        static_cast<double>(total));
-    return !shell_.CancelRequested();
-  }
-
- private:
-  Shell& shell_;
-  const char* what_;
-};
 
 EncodeRequest EncodeRequestOf(const WorkbenchState& s, bool forTable) {
   EncodeRequest r;
@@ -73,19 +61,17 @@ RunResult EncodeAndTrain(Workbench& wb, const RunCodeInfo& info, bool forTable) 
   WorkbenchState& s = wb.state();
   switch (Encode(info, EncodeRequestOf(s, forTable), wb.prediction())) {
     case kEncodeOk: break;
-    case kEncodeCannotWrite: s.statusCode = kStatusCannotWrite; return RunResult::kFailed;
+    case kEncodeCannotWrite: s.statusCode = kMsgCannotOpenOutput; return RunResult::kFailed;
     case kEncodeTooManyCombinations:
-      s.statusCode = kStatusTooManyCombinations;
+      s.statusCode = kMsgTooManyCombinations;
       return RunResult::kFailed;
-    default: s.statusCode = kStatusInputRefused; return RunResult::kFailed;
+    default: s.statusCode = kMsgInputRefused; return RunResult::kFailed;
   }
-  SymmetrySettings symmetry{s.symmetryKind, s.symmetryStart, s.symmetryEnd,
-                            s.symmetryXDim, s.symmetryYDim};
   ShellProgress progress(wb.shell(), "Training");
-  switch (wb.engine().TrainNetwork(s.trainingFile, symmetry, &progress)) {
-    case kTrainOk: s.statusCode = kStatusTrained; return RunResult::kWritten;
-    case kTrainNeedsTest: s.statusCode = kStatusTrainingRefused; return RunResult::kFailed;
-    case kTrainTooManyNeurons: s.statusCode = kStatusTooManyNeurons; return RunResult::kFailed;
+  switch (wb.engine().TrainNetwork(s.trainingFile, SymmetryOf(s), &progress)) {
+    case kTrainOk: s.statusCode = kMsgTrainingEnd; return RunResult::kWritten;
+    case kTrainNeedsTest: s.statusCode = kMsgTestTrainingFile; return RunResult::kFailed;
+    case kTrainTooManyNeurons: s.statusCode = kMsgTooManyNeurons; return RunResult::kFailed;
     case kTrainOutOfMemory: throw std::bad_alloc();
     default: return RunResult::kCancelled;
   }
@@ -93,20 +79,14 @@ RunResult EncodeAndTrain(Workbench& wb, const RunCodeInfo& info, bool forTable) 
 
 RunResult Recognise(Workbench& wb) {
   WorkbenchState& s = wb.state();
-  RecognitionSettings settings;
-  settings.recognitionFile = s.recognitionFile;
-  settings.recognitionOutputFile = s.recognitionOutputFile;
-  settings.userDistributionFile = s.userDistributionFile;
-  settings.breakers = {s.breakerStep, s.line2Start, s.line3Start, s.line4Start,
-                       s.line5Start};
   ShellProgress progress(wb.shell(), "Recognition");
-  switch (wb.engine().RecognizeWithDistribution(settings, &progress)) {
-    case kRecognitionOk: s.statusCode = kStatusRecognised; return RunResult::kWritten;
-    case kRecognitionNeedsDistribution: wb.Ask(kStatusDistributionRefused); break;
-    case kRecognitionNotTrained: wb.Ask(kStatusNotTrained); break;
+  switch (wb.engine().RecognizeWithDistribution(RecognitionOf(s), &progress)) {
+    case kRecognitionOk: s.statusCode = kMsgRecognitionEnd; return RunResult::kWritten;
+    case kRecognitionNeedsDistribution: wb.Ask(kAskTestDistribution); break;
+    case kRecognitionNotTrained: wb.Ask(kAskNotTrained); break;
     case kRecognitionNoOutput:
-    case kRecognitionWriteFailed: wb.Ask(kStatusOutputNotOpened); break;
-    case kRecognitionNeedsTest: s.statusCode = kStatusRecognitionRefused; break;
+    case kRecognitionWriteFailed: wb.Ask(kAskOutputNotOpen); break;
+    case kRecognitionNeedsTest: s.statusCode = kMsgTestRecognitionFile; break;
     default: return RunResult::kCancelled;
   }
   return RunResult::kFailed;
@@ -129,9 +109,9 @@ RunResult Report(Workbench& wb, const RunCodeInfo& info, const StepOptions& opti
   switch (WritePredictionReport(info.report, r, target, wb.prediction(),
                                 options.collective)) {
     case kReportOk: return RunResult::kWritten;
-    case kReportNoList: s.statusCode = kStatusNoList; break;
-    case kReportCannotWrite: s.statusCode = kStatusCannotWrite; break;
-    default: s.statusCode = kStatusInputRefused; break;
+    case kReportNoList: s.statusCode = kMsgNeuronLimits; break;
+    case kReportCannotWrite: s.statusCode = kMsgCannotOpenOutput; break;
+    default: s.statusCode = kMsgInputRefused; break;
   }
   return RunResult::kFailed;
 }
@@ -240,7 +220,7 @@ AverageOutcome RunAverageSteps(Workbench& wb, const RunCodeInfo& info,
   for (int a = 0; a < steps; ++a) {
     StepOptions options{collective, collective != nullptr, a};
     RunResult result = RunStep(wb, info, options);
-    if (result == RunResult::kWritten) s.statusCode = kStatusPredictionEnd;
+    if (result == RunResult::kWritten) s.statusCode = kMsgPredictionEnd;
     table.step = a;
     const bool predicted =
         result == RunResult::kWritten && StepPredicted(table, wb.prediction());
@@ -257,6 +237,33 @@ AverageOutcome RunAverageSteps(Workbench& wb, const RunCodeInfo& info,
   }
   ClearAverageTable(wb.prediction(), s.trend, steps);
   return outcome;
+}
+
+// Runs `predictFile` on every file of the directory list, one after the
+// other, into one collective report; then tells which files failed and opens
+// the report. `predictFile` returns why the current file failed, or nothing.
+bool RunDirectory(Workbench& wb,
+                  const std::function<std::optional<std::string>(TextOutput&)>& predictFile) {
+  WorkbenchState& s = wb.state();
+  TextOutput collective;
+  if (OpenCollectiveOutput(wb, collective) != 0) {
+    wb.Inform(kMsgCannotOpenOutput);
+    return false;
+  }
+  FailureList failures;
+  const int count = std::min<int>(s.directoryCount, static_cast<int>(s.directoryList.size()));
+  for (int i = 0; i < count; ++i) {
+    s.predictionInputFile = s.directoryList[static_cast<std::size_t>(i)];
+    if (std::optional<std::string> failure = predictFile(collective)) {
+      failures.Add(s.predictionInputFile, *failure);
+    }
+    if (wb.shell().CancelRequested()) break;
+  }
+  const bool closed = collective.Close();
+  if (!closed) wb.Inform(kMsgCannotOpenOutput);
+  failures.Show(wb, count);
+  wb.Open(kDocReport);
+  return closed && failures.empty();
 }
 
 bool RunAverage(Workbench& wb, int code, int steps, AverageFlow expected) {
@@ -281,53 +288,36 @@ bool RunAverage(Workbench& wb, int code, int steps, AverageFlow expected) {
   if (s.inputMode == InputMode::kFile) {
     AverageOutcome outcome = RunAverageSteps(wb, *info, *flow, steps, nullptr);
     if (!outcome.tableWritten) {
-      wb.Inform(kStatusCannotWrite);
+      wb.Inform(kMsgCannotOpenOutput);
     } else if (!outcome.all) {
       InformOfFailure(wb);
     }
-    wb.Open(kStatusOpenReport);
+    wb.Open(kDocReport);
     return outcome.all;
   }
   if (s.inputMode != InputMode::kDirectory) return false;
-  TextOutput collective;
-  if (OpenCollectiveOutput(wb, collective) != 0) {
-    wb.Inform(kStatusCannotWrite);
-    return false;
-  }
-  FailureList failures;
-  const int count = std::min<int>(s.directoryCount, static_cast<int>(s.directoryList.size()));
-  for (int i = 0; i < count; ++i) {
-    s.predictionInputFile = s.directoryList[static_cast<std::size_t>(i)];
+  return RunDirectory(wb, [&](TextOutput& collective) -> std::optional<std::string> {
     AverageOutcome outcome = RunAverageSteps(wb, *info, *flow, steps, &collective);
-    if (!outcome.tableWritten) {
-      failures.Add(s.predictionInputFile, StatusText(kStatusCannotWrite));
-    } else if (!outcome.stepRan) {
-      failures.Add(s.predictionInputFile, StatusText(s.statusCode));
-    } else if (!outcome.all) {
-      failures.Add(s.predictionInputFile,
-                   "Can not make a Prediction at step " +
-                       std::to_string(outcome.failedStep + 1) + ". ");
+    if (!outcome.tableWritten) return StatusText(kMsgCannotOpenOutput);
+    if (!outcome.stepRan) return StatusText(s.statusCode);
+    if (!outcome.all) {
+      return "Can not make a Prediction at step " + std::to_string(outcome.failedStep + 1) + ". ";
     }
-    if (wb.shell().CancelRequested()) break;
-  }
-  const bool closed = collective.Close();
-  if (!closed) wb.Inform(kStatusCannotWrite);
-  failures.Show(wb, count);
-  wb.Open(kStatusOpenReport);
-  return closed && failures.empty();
+    return std::nullopt;
+  });
 }
 
 }  // namespace
 
 bool IsSilentFailureStatus(int status) {
   switch (status) {
-    case kStatusInputRefused:
-    case kStatusNoList:
-    case kStatusTooManyCombinations:
-    case kStatusCannotWrite:
-    case kStatusTrainingRefused:
-    case kStatusTooManyNeurons:
-    case kStatusRecognitionRefused:
+    case kMsgInputRefused:
+    case kMsgNeuronLimits:
+    case kMsgTooManyCombinations:
+    case kMsgCannotOpenOutput:
+    case kMsgTestTrainingFile:
+    case kMsgTooManyNeurons:
+    case kMsgTestRecognitionFile:
       return true;
     default:
       return false;
@@ -341,8 +331,8 @@ bool RunPrediction(Workbench& wb, int code, TextOutput* collective) {
   options.collective = collective;
   if (RunStep(wb, *info, options) != RunResult::kWritten) return false;
   if (collective == nullptr) {
-    wb.state().statusCode = kStatusPredictionEnd;
-    wb.Open(kStatusOpenReport);
+    wb.state().statusCode = kMsgPredictionEnd;
+    wb.Open(kDocReport);
   }
   return true;
 }
@@ -360,25 +350,10 @@ bool RunPredictionCommand(Workbench& wb, int code) {
     return ok;
   }
   if (s.inputMode != InputMode::kDirectory) return false;
-  TextOutput collective;
-  if (OpenCollectiveOutput(wb, collective) != 0) {
-    wb.Inform(kStatusCannotWrite);
-    return false;
-  }
-  FailureList failures;
-  const int count = std::min<int>(s.directoryCount, static_cast<int>(s.directoryList.size()));
-  for (int i = 0; i < count; ++i) {
-    s.predictionInputFile = s.directoryList[static_cast<std::size_t>(i)];
-    if (!RunPrediction(wb, code, &collective)) {
-      failures.Add(s.predictionInputFile, StatusText(s.statusCode));
-    }
-    if (wb.shell().CancelRequested()) break;
-  }
-  const bool closed = collective.Close();
-  if (!closed) wb.Inform(kStatusCannotWrite);
-  failures.Show(wb, count);
-  wb.Open(kStatusOpenReport);
-  return closed && failures.empty();
+  return RunDirectory(wb, [&](TextOutput& collective) -> std::optional<std::string> {
+    if (RunPrediction(wb, code, &collective)) return std::nullopt;
+    return StatusText(s.statusCode);
+  });
 }
 
 bool RunAverageCommand(Workbench& wb, int code, int steps) {

@@ -2,26 +2,11 @@
 #define FORESTA_WORKBENCH_PREDICTION_RUN_H_
 
 #include "prediction/text_output.h"
+#include "state/message_codes.h"
 
 namespace foresta {
 
 class Workbench;
-
-// Status codes a prediction run records.
-inline constexpr int kStatusInputRefused = 555;    // or report found no input
-inline constexpr int kStatusNoList = 556;
-inline constexpr int kStatusPredictionEnd = 557;
-inline constexpr int kStatusTooManyCombinations = 558;
-inline constexpr int kStatusCannotWrite = 46;
-inline constexpr int kStatusTrainingRefused = 33;
-inline constexpr int kStatusTooManyNeurons = 30;
-inline constexpr int kStatusTrained = 32;
-inline constexpr int kStatusDistributionRefused = 487;  // message box
-inline constexpr int kStatusNotTrained = 344;           // message box
-inline constexpr int kStatusOutputNotOpened = 345;      // message box
-inline constexpr int kStatusRecognitionRefused = 39;
-inline constexpr int kStatusRecognised = 38;
-inline constexpr int kStatusOpenReport = 553;
 
 // Statuses that end a run without a report and that the run's own boxes do
 // not show; an interactive run shows their text when it ends with one.

@@ -1,32 +1,26 @@
 #include "workbench/workbench.h"
 
 #include <exception>
-#include <fstream>
 #include <new>
 
+#include "prediction/input_check.h"
+#include "state/message_codes.h"
 #include "state/message_texts.h"
 
 namespace foresta {
 
-Workbench::Workbench(Shell& shell) : shell_(shell) {
-  RegisterFoundationCommands(commands_);
-  RegisterEngineCommands(commands_);
-  RegisterPredictionCommands(commands_);
-  RegisterEngineModeCommands(commands_);
-  // The engine keeps the report stream that the listing recognitions append to.
-  SetEngineOutputOpener([](Workbench& wb) {
-    return wb.engine().OpenReportFile(wb.state().recognitionOutputFile);
-  });
-  RegisterDialogCommands(commands_);
-  RegisterBatchCommands(commands_);
-  RegisterExampleCommands(commands_);
+Workbench::Workbench(Shell& shell) : shell_(shell) {}
+
+bool Workbench::HasCommand(int id) {
+  const CommandRow* row = FindCommand(id);
+  return row != nullptr && row->handler != nullptr;
 }
 
 void Workbench::Execute(int id) {
-  CommandHandler handler = commands_.Find(id);
-  if (handler == nullptr) return;
+  const CommandRow* row = FindCommand(id);
+  if (row == nullptr || row->handler == nullptr) return;
   try {
-    handler(*this);
+    row->handler(*this);
   } catch (const std::bad_alloc&) {
     shell_.ShowMessage(kProductName,
                        "Not enough memory to finish command " +
@@ -57,18 +51,18 @@ bool Workbench::Ask(int code) {
 
 std::string Workbench::DocumentFor(int code) const {
   switch (code) {
-    case 321: return "example.txt";
-    case 323: return "help.txt";
-    case 324: return "manual.txt";
-    case 401: return state_.trainingFile;
-    case 402: return state_.retrainingFile;
-    case 403: return state_.recognitionFile;
-    case 404: return state_.recognitionOutputFile;
-    case 405: return state_.userDistributionFile;
-    case 552: return state_.predictionInputFile;
-    case 553: return state_.predictionOutputFile;
-    case 554: return "error.tmp";
-    case 566: return state_.batchFile;
+    case kDocExampleNotes: return "example.txt";
+    case kDocHowToUse: return "help.txt";
+    case kDocManual: return "manual.txt";
+    case kDocTraining: return state_.trainingFile;
+    case kDocRetraining: return state_.retrainingFile;
+    case kDocRecognition: return state_.recognitionFile;
+    case kDocRecognitionOutput: return state_.recognitionOutputFile;
+    case kDocDistribution: return state_.userDistributionFile;
+    case kDocInput: return state_.predictionInputFile;
+    case kDocReport: return state_.predictionOutputFile;
+    case kDocEcho: return kEchoFile;
+    case kDocBatch: return state_.batchFile;
     default: return {};
   }
 }
@@ -80,10 +74,7 @@ void Workbench::Open(int code) {
 }
 
 bool Workbench::OpenEngineOutput() {
-  if (engineOutputOpener_) return engineOutputOpener_(*this);
-  std::ofstream out(state_.recognitionOutputFile,
-                    std::ios::binary | std::ios::trunc);
-  return static_cast<bool>(out);
+  return engine_.OpenReportFile(state_.recognitionOutputFile);
 }
 
 std::string AboutText() {

@@ -1,13 +1,11 @@
 #ifndef FORESTA_WORKBENCH_WORKBENCH_H_
 #define FORESTA_WORKBENCH_WORKBENCH_H_
 
-#include <functional>
 #include <string>
-#include <utility>
 
 #include "engine/engine.h"
 #include "prediction/prediction_state.h"
-#include "workbench/command_table.h"
+#include "workbench/command_vocabulary.h"
 #include "state/random_stream.h"
 #include "state/shell.h"
 #include "state/workbench_state.h"
@@ -20,12 +18,6 @@ inline constexpr const char* kProductWebAddress = "www.foresta-forecasting.org";
 
 // The application-level owner of the settings and of every component's
 // state. The window and the command line drive it through Execute().
-class Workbench;
-
-// Opens recognitionOutputFile for writing as the engine's report file
-// (emptying it); true when it could be opened.
-using EngineOutputOpener = std::function<bool(Workbench&)>;
-
 class Workbench {
  public:
   explicit Workbench(Shell& shell);
@@ -36,7 +28,7 @@ class Workbench {
   // do nothing. Running out of memory or a programming error inside a
   // handler becomes a message box instead of ending the program.
   void Execute(int id);
-  bool HasCommand(int id) const { return commands_.Find(id) != nullptr; }
+  static bool HasCommand(int id);
 
   // Presenters: each records `code` in statusCode first.
   void Inform(int code);   // information box with the text of `code`
@@ -46,11 +38,8 @@ class Workbench {
   // The file the document opener shows for `code`, or empty when none.
   std::string DocumentFor(int code) const;
 
-  // The engine installs the opener that keeps its report stream; until one
-  // is installed the file is only created or emptied, proving it writable.
-  void SetEngineOutputOpener(EngineOutputOpener opener) {
-    engineOutputOpener_ = std::move(opener);
-  }
+  // Opens (emptying) recognitionOutputFile as the engine's report file, which
+  // the listing recognitions append to; false when it cannot be created.
   bool OpenEngineOutput();
 
   WorkbenchState& state() { return state_; }
@@ -66,8 +55,6 @@ class Workbench {
   PredictionState prediction_;
   Engine engine_;
   RandomStream random_;
-  CommandTable commands_;
-  EngineOutputOpener engineOutputOpener_;
 };
 
 // Texts of the About box and of the close question.

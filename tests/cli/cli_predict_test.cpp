@@ -6,6 +6,7 @@
 
 #include "cli/cli_commands.h"
 #include "support/temp_dir.h"
+#include "workbench/command_vocabulary.h"
 
 namespace foresta {
 namespace {
@@ -18,6 +19,7 @@ struct CliRun {
   int exit;
   std::string out;
   std::string err;
+  bool operator==(const CliRun&) const = default;
 };
 
 CliRun Cli(std::vector<std::string> args) {
@@ -77,6 +79,12 @@ TEST_F(CliPredictTest, PredictFailuresGoToStandardError) {
 
   EXPECT_EQ(Cli({"predict"}).exit, kExitUsage);
   EXPECT_EQ(Cli({"predict", "--code", "x", "a"}).exit, kExitUsage);
+  // Every subcommand checks the dialog texts it is given, as `do` does.
+  for (const char* sub : {"predict", "batch", "test"}) {
+    r = Cli({"--text", "link.nosuch=1", sub, "example2a.txt"});
+    EXPECT_EQ(r.exit, kExitUsage) << sub;
+    EXPECT_NE(r.err.find("--text"), std::string::npos) << sub;
+  }
 }
 
 TEST_F(CliPredictTest, PredictOverADirectoryReportsEveryUsableFile) {
@@ -91,6 +99,31 @@ TEST_F(CliPredictTest, PredictOverADirectoryReportsEveryUsableFile) {
   EXPECT_EQ(r.out.find(header + "series/A.TXT\n\nWeighted Average\n"), 0u);
   EXPECT_NE(r.out.find(header + "series/b.txt\n\n"), std::string::npos);
   EXPECT_EQ(r.out.find("short"), std::string::npos);
+}
+
+TEST_F(CliPredictTest, CommandsListsEveryMenuCommandWithItsLabelAndHint) {
+  CliRun r = Cli({"commands", "--json"});
+  EXPECT_EQ(r.exit, 0);
+  EXPECT_EQ(r, Cli({"--json", "commands"}));
+  EXPECT_NE(r.out.find("{\"id\":555,\"menu\":\"Real\",\"label\":\"+ Linear\",\"hint\":"
+                       "\"Predict b of [a, b] and data is quantized by (b-a)/N \"}\n"),
+            std::string::npos);
+  EXPECT_NE(r.out.find("{\"id\":24334,\"menu\":\"File\",\"label\":\"Save As...\","),
+            std::string::npos);
+  EXPECT_NE(r.out.find("{\"id\":342,\"menu\":null,\"label\":\"\",\"hint\":\"Train KORVA\"}\n"),
+            std::string::npos);
+  std::size_t lines = std::count(r.out.begin(), r.out.end(), '\n');
+  EXPECT_EQ(lines, AllCommands().size());
+  for (const MenuDefinition& menu : MainMenuBar()) {
+    for (int id : menu.ids) {
+      if (id == 0) continue;
+      EXPECT_NE(r.out.find("{\"id\":" + std::to_string(id) + ",\"menu\":\"" +
+                           PlainLabel(menu.title) + "\""),
+                std::string::npos)
+          << id;
+    }
+  }
+  EXPECT_EQ(Cli({"commands", "--all"}).exit, kExitUsage);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "prediction/prediction_report.h"
 #include "prediction/run_code.h"
 #include "prediction/text_output.h"
+#include "state/message_codes.h"
 #include "state/recording_shell.h"
 #include "support/temp_dir.h"
 #include "workbench/prediction_run.h"
@@ -28,11 +29,11 @@ using testing::WriteSeries;
 int StatusOf(int memoryCode) {
   switch (memoryCode) {
     case kMemoryPredicted:
-    case kMemoryNoPrediction: return kStatusOpenReport;  // the report was opened
-    case kMemoryInputRefused: return kStatusInputRefused;
-    case kMemoryTooManyCombinations: return kStatusTooManyCombinations;
-    case kMemoryTrainingRefused: return kStatusTrainingRefused;
-    case kMemoryDistributionRefused: return kStatusDistributionRefused;
+    case kMemoryNoPrediction: return kDocReport;  // the report was opened
+    case kMemoryInputRefused: return kMsgInputRefused;
+    case kMemoryTooManyCombinations: return kMsgTooManyCombinations;
+    case kMemoryTrainingRefused: return kMsgTestTrainingFile;
+    case kMemoryDistributionRefused: return kAskTestDistribution;
   }
   return -1;
 }
@@ -152,7 +153,7 @@ TEST(MemoryPipelineTest, GivesTheFilePipelinesNumbersForEveryCode) {
       MemoryPrediction p;
       pipeline.Predict(c.series, c.series.rows(), code, c.precision, c.trend, &p);
       ASSERT_EQ(status, StatusOf(p.code));
-      if (status != kStatusOpenReport) {
+      if (status != kDocReport) {
         ++refused;
         continue;
       }

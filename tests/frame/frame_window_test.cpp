@@ -19,7 +19,7 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "frame/command_ids.h"
+#include "frame/command_routing.h"
 #include "frame/default_document.h"
 #include "frame/frame_status_bar.h"
 #include "frame/help_window.h"

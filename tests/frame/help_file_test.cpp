@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/command_catalog.h"
+#include "workbench/command_vocabulary.h"
 
 namespace foresta {
 namespace {
@@ -66,9 +66,9 @@ TEST(HelpFileTest, BundledHelpCoversEveryMenuCommandAndHasNoDeadLinks) {
   ASSERT_NE(nullptr, file.Find("contents"));
   ASSERT_NE(nullptr, file.Find("using"));
   for (const MenuDefinition& menu : MainMenuBar()) {
-    for (const MenuEntry& entry : menu.entries) {
-      if (entry.id != 0) {
-        EXPECT_NE(nullptr, file.FindCommand(entry.id)) << entry.label;
+    for (int id : menu.ids) {
+      if (id != 0) {
+        EXPECT_NE(nullptr, file.FindCommand(id)) << FindCommand(id)->label;
       }
     }
   }

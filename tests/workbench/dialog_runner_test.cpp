@@ -275,19 +275,18 @@ TEST_F(DialogTest, ResetPresetRestoresEngineFilesAndOpensTheOutput) {
                                      "New output file is ready!"}));
 }
 
-TEST_F(DialogTest, ResetPresetUsesTheEngineOpenerAndGoesOnWhenItFails) {
-  std::string opened;
-  wb_.SetEngineOutputOpener([&opened](Workbench& wb) {
-    opened = wb.state().recognitionOutputFile;
-    return false;
-  });
+TEST_F(DialogTest, ResetPresetReopensTheEngineReportAndGoesOnWhenItFails) {
+  // A directory where the report file should be cannot be opened for writing.
+  std::filesystem::create_directory("example1.dat");
   wb_.state().recognitionOutputFile = "elsewhere.dat";
   wb_.state().symmetryKind = 31;
   RunSelector(kResetPreset);
-  EXPECT_EQ(opened, "example1.dat");
+  EXPECT_EQ(wb_.state().recognitionOutputFile, "example1.dat");
+  EXPECT_FALSE(wb_.engine().reportFileOpen());
   EXPECT_TRUE(shell_.events().empty());
   EXPECT_EQ(wb_.state().symmetryKind, 0);
-  EXPECT_FALSE(std::filesystem::exists("example1.dat"));
+  EXPECT_TRUE(std::filesystem::is_directory("example1.dat"));
+  EXPECT_FALSE(std::filesystem::exists("elsewhere.dat"));
 }
 
 TEST_F(DialogTest, UnknownSelectorDoesNothing) {

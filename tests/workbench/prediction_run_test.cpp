@@ -7,7 +7,7 @@
 
 #include "prediction_reference.h"
 #include "support/temp_dir.h"
-#include "workbench/prediction_commands.h"
+#include "workbench/command_vocabulary.h"
 #include "workbench/prediction_run.h"
 #include "state/recording_shell.h"
 #include "workbench/workbench.h"
@@ -295,12 +295,12 @@ TEST(PredictionCommandsTest, EveryPredictionIdentifierIsRoutedAndHinted) {
   for (int id = 620; id <= 628; ++id) ids.push_back(id);
   for (int id : ids) {
     EXPECT_TRUE(wb.HasCommand(id)) << id;
-    EXPECT_TRUE(PredictionCommandHint(id)) << id;
+    EXPECT_FALSE(CommandHint(id).empty()) << id;
   }
   EXPECT_FALSE(wb.HasCommand(564));
-  EXPECT_FALSE(PredictionCommandHint(619));
-  EXPECT_EQ(*PredictionCommandHint(627), "Print 10 weighted-averages for Integer/-- Linear");
-  EXPECT_EQ(*PredictionCommandHint(589), "Predict baof [a, b] and data is quantized by (b-a)/N ");
+  EXPECT_TRUE(CommandHint(619).empty());
+  EXPECT_EQ(CommandHint(627), "Print 10 weighted-averages for Integer/-- Linear");
+  EXPECT_EQ(CommandHint(589), "Predict baof [a, b] and data is quantized by (b-a)/N ");
 }
 
 }  // namespace

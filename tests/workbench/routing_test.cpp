@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <span>
+
 #include "support/temp_dir.h"
 #include "state/recording_shell.h"
 #include "workbench/workbench.h"
@@ -94,11 +97,33 @@ TEST_F(RoutingTest, AboutAndHelp) {
             static_cast<int>(HelpRequest::Kind::kUsingHelp));
 }
 
-TEST(CommandTableTest, SecondHandlerForAnIdentifierIsRefused) {
-  CommandTable table;
-  table.Add(1, [](Workbench&) {});
-  EXPECT_THROW(table.Add(1, [](Workbench&) {}), std::logic_error);
-  EXPECT_EQ(table.Find(2), nullptr);
+TEST(CommandVocabularyTest, EachIdentifierHasOneRowAndEveryMenuItemALabelAndHint) {
+  std::span<const CommandRow> rows = AllCommands();
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    EXPECT_LT(rows[i - 1].id, rows[i].id) << "two rows or out of order at " << rows[i].id;
+  }
+  EXPECT_EQ(FindCommand(2), nullptr);
+  std::set<int> inMenus;
+  for (const MenuDefinition& menu : MainMenuBar()) {
+    for (int id : menu.ids) {
+      if (id == 0) continue;
+      EXPECT_TRUE(inMenus.insert(id).second) << id << " stands in two menus";
+      const CommandRow* row = FindCommand(id);
+      ASSERT_NE(row, nullptr) << id;
+      EXPECT_FALSE(row->label.empty()) << id;
+      EXPECT_FALSE(row->hint.empty()) << id;
+      EXPECT_EQ(MenuOf(id), PlainLabel(menu.title)) << id;
+    }
+  }
+  // A label is what a menu shows: a command that no menu shows has none.
+  for (const CommandRow& row : rows) {
+    EXPECT_EQ(!row.label.empty(), inMenus.count(row.id) == 1) << row.id;
+    EXPECT_EQ(row.handler == nullptr, row.id >= kCmFont) << row.id;
+  }
+  EXPECT_EQ(MenuOf(kCmRealPlusLinear), "Real");
+  EXPECT_EQ(MenuOf(kCmTrain), "");
+  EXPECT_EQ(PlainLabel("Save &As..."), "Save As...");
+  EXPECT_EQ(PlainLabel("Fish && &Chips"), "Fish & Chips");
 }
 
 }  // namespace

@@ -1,0 +1,108 @@
+#ifndef FORESTA_STATE_MESSAGE_CODES_H_
+#define FORESTA_STATE_MESSAGE_CODES_H_
+
+// Every message code a command records in statusCode before a presenter
+// shows it. The texts are in message_texts.cpp, keyed by these codes.
+//   Information box:   kMsg...
+//   Question box:      kAsk...
+//   Document opener:   kDoc...  (the file each opens is in Workbench::DocumentFor)
+// A code may stand in more than one table: 233 is both an information text
+// and a question, 566 both an information and a document.
+
+namespace foresta {
+
+// Engine runs.
+inline constexpr int kMsgOutOfMemory = 27;
+inline constexpr int kMsgTrainingCancelled = 28;
+inline constexpr int kMsgNeuronNumberError = 29;
+inline constexpr int kMsgTooManyNeurons = 30;
+inline constexpr int kMsgTrainingEnd = 32;
+inline constexpr int kMsgTestTrainingFile = 33;
+inline constexpr int kMsgRetrainingEnd = 35;
+inline constexpr int kMsgTestRetrainingFile = 36;
+inline constexpr int kMsgRunEnd = 37;
+inline constexpr int kMsgRecognitionEnd = 38;
+inline constexpr int kMsgTestRecognitionFile = 39;
+inline constexpr int kMsgCannotOpenOutput = 46;
+inline constexpr int kMsgRecognitionCancelled = 48;
+inline constexpr int kMsgReportNotWritten = 49;
+
+// File tests: the shown code is the base plus the test's result code.
+inline constexpr int kMsgTrainingTestBase = 100;
+inline constexpr int kMsgRetrainingTestBase = 110;
+inline constexpr int kMsgRecognitionTestBase = 120;
+inline constexpr int kMsgDistributionTestBase = 130;
+inline constexpr int kMsgInputTestBase = 150;
+inline constexpr int kMsgBatchTestBase = 160;
+inline constexpr int kMsgBatchRunCodeError = 167;
+
+// The engine's report file.
+inline constexpr int kMsgOutputClosed = 232;
+inline constexpr int kAskOutputReady = 233;
+
+// Engine questions.
+inline constexpr int kAskRetrainAfterTraining = 343;
+inline constexpr int kAskNotTrained = 344;
+inline constexpr int kAskOutputNotOpen = 345;
+inline constexpr int kAskTestDistribution = 487;
+
+// Example generators: a file that could not be written.
+inline constexpr int kAskCannotWriteTraining = 381;
+inline constexpr int kAskCannotWriteRetraining = 382;
+inline constexpr int kAskCannotWriteRecognition = 383;
+inline constexpr int kAskCannotWriteSequenceDistribution = 435;
+inline constexpr int kAskCannotWriteShifterDistribution = 447;
+
+// Example presets.
+inline constexpr int kMsgShifterReady = 390;
+inline constexpr int kMsgCharactersReady = 399;
+inline constexpr int kMsgLargeTrainingFile = 425;
+inline constexpr int kMsgImagesReady = 428;
+inline constexpr int kMsgCounterReady = 536;
+
+// Composed questions: they repeat what the user typed into a dialog.
+inline constexpr int kAskDataFilesSummary = 330;
+inline constexpr int kAskLineBreakerSummary = 360;
+inline constexpr int kAskNoLineBreaker = 361;
+inline constexpr int kAskShifterSummary = 386;
+inline constexpr int kAskCounterSummary = 535;
+inline constexpr int kAskLinkSummary = 551;
+
+// Predictions.
+inline constexpr int kMsgInputRefused = 555;
+inline constexpr int kMsgNeuronLimits = 556;
+inline constexpr int kMsgPredictionEnd = 557;
+inline constexpr int kMsgTooManyCombinations = 558;
+
+// Batch files.
+inline constexpr int kMsgBatchFileMissing = 565;
+inline constexpr int kMsgBatchFileUnwritable = 566;
+inline constexpr int kMsgChooseInputMode = 567;
+
+// Backtests and settings advice.
+inline constexpr int kMsgBacktestTooShort = 820;    // fewer than 10 validation origins
+inline constexpr int kMsgBacktestNoVariable = 821;  // the scored column does not exist
+inline constexpr int kMsgBacktestCancelled = 822;
+inline constexpr int kMsgBacktestUnreadable = 823;  // the input file fails its test
+inline constexpr int kMsgNoRecommendation = 824;    // no backtest advice to use yet
+
+// Documents.
+inline constexpr int kDocExampleNotes = 321;
+inline constexpr int kDocHowToUse = 323;
+inline constexpr int kDocManual = 324;
+inline constexpr int kDocTraining = 401;
+inline constexpr int kDocRetraining = 402;
+inline constexpr int kDocRecognition = 403;
+inline constexpr int kDocRecognitionOutput = 404;
+inline constexpr int kDocDistribution = 405;
+inline constexpr int kDocInput = 552;
+inline constexpr int kDocReport = 553;
+inline constexpr int kDocEcho = 554;
+inline constexpr int kDocBatch = 566;
+
+// The About box records this code.
+inline constexpr int kMsgAbout = 325;
+
+}  // namespace foresta
+
+#endif  // FORESTA_STATE_MESSAGE_CODES_H_
