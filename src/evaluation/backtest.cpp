@@ -57,30 +57,32 @@ void Score(BacktestResult& r, Candidate& c) {
                          {r.actuals.begin() + v, r.actuals.end()}, r.scale);
 }
 
-}  // namespace
-
-BacktestResult RunBacktest(const Series& series, const BacktestOptions& options) {
-  BacktestResult r;
+// The windows, season, scale and actuals of a backtest of `series`; false
+// (with r.code and r.message set) when the series cannot be backtested.
+bool SetUpWindows(const Series& series, const BacktestOptions& options, BacktestResult& r,
+                  std::vector<float>& y) {
   r.rows = series.rows();
   r.variable = options.variable;
   if (options.variable < 0 || options.variable >= static_cast<int>(series.variables)) {
-    return Refuse(r, kBacktestNoVariable,
-                  "Backtest: there is no variable " + std::to_string(options.variable + 1) +
-                      "; the file has " + std::to_string(series.variables) + ". ");
+    r = Refuse(r, kBacktestNoVariable,
+               "Backtest: there is no variable " + std::to_string(options.variable + 1) +
+                   "; the file has " + std::to_string(series.variables) + ". ");
+    return false;
   }
   r.origins = options.origins;
   const int firstScored = r.rows - options.origins;
   const int room = firstScored - kMinHistory;
   r.validation = std::min(options.validation, room);
   if (options.origins < 1 || r.validation < kMinValidationOrigins) {
-    return Refuse(r, kBacktestTooShort,
-                  "Backtest: the series is too short. It has " + std::to_string(r.rows) +
-                      " rows; " + std::to_string(options.origins) + " scored origins and " +
-                      std::to_string(kMinValidationOrigins) +
-                      " validation origins after the first " + std::to_string(kMinHistory) +
-                      " rows need at least " +
-                      std::to_string(options.origins + kMinValidationOrigins + kMinHistory) +
-                      ". Score fewer origins (--origins) or add data. ");
+    r = Refuse(r, kBacktestTooShort,
+               "Backtest: the series is too short. It has " + std::to_string(r.rows) +
+                   " rows; " + std::to_string(options.origins) + " scored origins and " +
+                   std::to_string(kMinValidationOrigins) +
+                   " validation origins after the first " + std::to_string(kMinHistory) +
+                   " rows need at least " +
+                   std::to_string(options.origins + kMinValidationOrigins + kMinHistory) +
+                   ". Score fewer origins (--origins) or add data. ");
+    return false;
   }
   if (r.validation < options.validation) {
     r.notes.push_back("The series has " + std::to_string(r.rows) +
@@ -89,7 +91,7 @@ BacktestResult RunBacktest(const Series& series, const BacktestOptions& options)
                       std::to_string(r.validation) + " origins.");
   }
   r.firstOrigin = firstScored - r.validation;
-  const std::vector<float> y = SeriesColumn(series, static_cast<std::uint32_t>(options.variable));
+  y = SeriesColumn(series, static_cast<std::uint32_t>(options.variable));
   r.seasonGiven = options.season > 0;
   r.season = r.seasonGiven ? options.season : DetectSeason(y, firstScored);
   if (!r.seasonGiven && r.season > 0) {
@@ -97,6 +99,15 @@ BacktestResult RunBacktest(const Series& series, const BacktestOptions& options)
   }
   r.scale = MaseScale(y, firstScored, r.seasonGiven ? r.season : 1);
   r.actuals.assign(y.begin() + r.firstOrigin, y.end());
+  return true;
+}
+
+}  // namespace
+
+BacktestResult RunBacktest(const Series& series, const BacktestOptions& options) {
+  BacktestResult r;
+  std::vector<float> y;
+  if (!SetUpWindows(series, options, r, y)) return r;
 
   // Pattern settings: one run per code, precision and trend gives both
   // point forecasts.
@@ -149,6 +160,28 @@ BacktestResult RunBacktest(const Series& series, const BacktestOptions& options)
                       series, y, options.variable, r.rows, pipeline);
   }
   FillIntervals(r, next);
+  return r;
+}
+
+BacktestResult RunSettingBacktest(const Series& series, const Setting& setting,
+                                  const BacktestOptions& options) {
+  BacktestResult r;
+  std::vector<float> y;
+  if (!SetUpWindows(series, options, r, y)) return r;
+  MemoryPipeline pipeline;
+  Candidate c;
+  c.setting = setting;
+  for (int t = r.firstOrigin; t < r.rows; ++t) {
+    c.forecasts.push_back(ForecastAt(setting, series, y, options.variable, t, pipeline));
+    if (options.progress && !options.progress(static_cast<double>(t - r.firstOrigin) /
+                                              (r.rows - r.firstOrigin + 1))) {
+      return Refuse(r, kBacktestCancelled, "Backtest cancelled. ");
+    }
+  }
+  r.candidates.push_back(std::move(c));
+  Score(r, r.candidates.back());
+  r.recommendation.candidate = 0;
+  FillIntervals(r, ForecastAt(setting, series, y, options.variable, r.rows, pipeline));
   return r;
 }
 

@@ -89,6 +89,12 @@ struct BacktestResult {
 // Runs the pattern settings in parallel over the cores; writes no file.
 BacktestResult RunBacktest(const Series& series, const BacktestOptions& options);
 
+// One setting over the windows RunBacktest would use: its forecasts and
+// scores (the only candidate), its next forecast and intervals (the
+// recommendation). What a prediction with an advised setting reports.
+BacktestResult RunSettingBacktest(const Series& series, const Setting& setting,
+                                  const BacktestOptions& options);
+
 }  // namespace foresta
 
 #endif  // FORESTA_EVALUATION_BACKTEST_H_

@@ -249,6 +249,24 @@ std::string BacktestReportText(const BacktestResult& r, const std::string& input
   return text;
 }
 
+std::string AdvisedPredictionText(const BacktestResult& r, const std::string& input) {
+  const Recommendation& rec = r.recommendation;
+  const Candidate& c = r.candidates[static_cast<std::size_t>(rec.candidate)];
+  std::string text = "Prediction of " + input + " with the advised method: " +
+                     SettingName(c.setting) + "\n";
+  text += "Next value (row " + std::to_string(r.rows + 1) + "): " +
+          (rec.next ? NumberText(rec.next) : std::string("none (no prediction)")) + "\n";
+  text += IntervalText(rec.lower80, rec.upper80, 80, rec.next);
+  text += IntervalText(rec.lower95, rec.upper95, 95, rec.next);
+  text += "The intervals come from " + std::to_string(rec.errors) +
+          " errors of this method, each row of the last " + std::to_string(r.originCount()) +
+          " forecast from the rows before it. On the last " + std::to_string(r.origins) +
+          " rows the 80% interval held the actual value " + Percent(rec.coverage80) +
+          " of the time, the 95% interval " + Percent(rec.coverage95) + "; MASE there " +
+          Fixed(c.scored.mase, 3) + ".\n";
+  return text;
+}
+
 BacktestSummaryLine SummaryOf(const std::string& file, const BacktestResult& r) {
   BacktestSummaryLine line;
   line.file = file;

@@ -34,6 +34,11 @@ std::vector<std::string> NotApplicableLines(const BacktestResult& result);
 // value and its intervals.
 std::string BacktestReportText(const BacktestResult& result, const std::string& input);
 
+// The short report of a prediction with one advised setting (the result of
+// RunSettingBacktest): the next value, its intervals and how often such
+// intervals held the actual value on the scored window.
+std::string AdvisedPredictionText(const BacktestResult& result, const std::string& input);
+
 // One line of a directory's summary: what it shows of one file's backtest,
 // or why the file was refused.
 struct BacktestSummaryLine {

@@ -12,7 +12,7 @@ std::vector<CommandRow> CollectRows() {
   std::vector<CommandRow> rows;
   for (auto group : {WindowCommandRows(), FoundationCommandRows(), DialogCommandRows(),
                      PredictionCommandRows(), BatchCommandRows(), EngineCommandRows(),
-                     EngineModeCommandRows(), ExampleCommandRows()}) {
+                     EngineModeCommandRows(), ExampleCommandRows(), ToolsCommandRows()}) {
     rows.insert(rows.end(), group.begin(), group.end());
   }
   std::sort(rows.begin(), rows.end(),
@@ -87,13 +87,15 @@ constexpr int kExampleMenu[] = {
     kCmExampleUserData,
 };
 
+constexpr int kToolsMenu[] = {kCmBacktest, kBar, kCmUseRecommended, kCmPredictRecommended};
+
 constexpr int kWindowMenu[] = {kCmCascade, kCmTile, kCmArrangeIcons, kCmCloseAll};
 
 constexpr int kHelpMenu[] = {
     kCmHelpContents, kCmHelpUsing, kBar, kCmNote, kBar, kCmAbout,
 };
 
-constexpr std::array<MenuDefinition, 12> kMenuBar = {{
+constexpr std::array<MenuDefinition, 13> kMenuBar = {{
     {"&File", kFileMenu},
     {"&Edit", kEditMenu},
     {"&Data", kDataMenu},
@@ -104,6 +106,7 @@ constexpr std::array<MenuDefinition, 12> kMenuBar = {{
     {"&10-Average", kAverage10Menu},
     {"Batc&h", kBatchMenu},
     {"&Example", kExampleMenu},
+    {"&Tools", kToolsMenu},
     {"&Window", kWindowMenu},
     {"&Help", kHelpMenu},
 }};

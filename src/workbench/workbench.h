@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "prediction/prediction_state.h"
+#include "workbench/backtest_advice.h"
 #include "workbench/command_vocabulary.h"
 #include "state/random_stream.h"
 #include "state/shell.h"
@@ -48,6 +49,8 @@ class Workbench {
   Engine& engine() { return engine_; }
   RandomStream& random() { return random_; }
   Shell& shell() { return shell_; }
+  // The advice of the last Tools/Backtest.
+  BacktestAdvice& advice() { return advice_; }
 
  private:
   Shell& shell_;
@@ -55,6 +58,7 @@ class Workbench {
   PredictionState prediction_;
   Engine engine_;
   RandomStream random_;
+  BacktestAdvice advice_;
 };
 
 // Texts of the About box and of the close question.

@@ -92,8 +92,8 @@ TEST_F(FrameWindowTest, MenuBarHoldsEveryCommandInOrderWithHints) {
   QStringList titles;
   for (QAction* a : window_->menuBar()->actions()) titles << a->text();
   EXPECT_EQ((QStringList{"&File", "&Edit", "&Data", "Rea&l", "Int&eger", "AvgMa&x",
-                         "&3-Average", "&10-Average", "Batc&h", "&Example", "&Window",
-                         "&Help"}),
+                         "&3-Average", "&10-Average", "Batc&h", "&Example", "&Tools",
+                         "&Window", "&Help"}),
             titles);
 
   // Every item carries its identifier, a label and a status-bar hint.
@@ -107,7 +107,7 @@ TEST_F(FrameWindowTest, MenuBarHoldsEveryCommandInOrderWithHints) {
       EXPECT_FALSE(a->statusTip().isEmpty()) << a->text().toStdString();
     }
   }
-  EXPECT_EQ(10 + 11 + 4 + 9 + 6 + 12 + 9 + 9 + 3 + 15 + 4 + 4, items);
+  EXPECT_EQ(10 + 11 + 4 + 9 + 6 + 12 + 9 + 9 + 3 + 15 + 3 + 4 + 4, items);
 
   // The File menu in order, bars included, with the keys shown.
   QStringList file;
