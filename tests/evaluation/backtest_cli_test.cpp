@@ -4,7 +4,6 @@
 #include <cmath>
 #include <filesystem>
 #include <random>
-#include <regex>
 #include <sstream>
 
 #include "cli/cli_commands.h"
@@ -67,20 +66,36 @@ float ParseNumber(const std::string& text) {
   return x;
 }
 
-const std::string kNumber = R"((-?[0-9][0-9.e+-]*))";
-const std::string kNullable = R"((null|-?[0-9][0-9.e+-]*))";
-const std::regex kForecast("\\{\"kind\":\"forecast\",\"setting\":(\\{.*\\}),\"window\":\"(validation|scored)\",\"origin\":([0-9]+),\"forecast\":" +
-                           kNullable + ",\"actual\":" + kNumber + "\\}");
-const std::regex kScore("\\{\"kind\":\"score\",\"setting\":(\\{.*\\}),\"window\":\"(validation|scored)\",\"mae\":" +
-                        kNullable + ",\"rmse\":" + kNullable + ",\"mase\":" + kNullable +
-                        ",\"forecasts\":([0-9]+),\"missing\":([0-9]+)\\}");
-const std::regex kRecommendation(
-    "\\{\"kind\":\"recommendation\",\"setting\":(\\{.*\\}),\"next\":" + kNullable +
-    ",\"lower80\":" + kNullable + ",\"upper80\":" + kNullable + ",\"lower95\":" + kNullable +
-    ",\"upper95\":" + kNullable + ",\"scoredMase\":" + kNullable + ",\"coverage80\":" +
-    kNullable + ",\"coverage95\":" + kNullable + "\\}");
-const std::regex kPatternSetting(
-    R"re(\{"method":"pattern","code":([0-9]+),"precision":([0-9]+),"trend":([0-9]+),"point":"(weightedAverage|highestProbability)"\})re");
+// The raw JSON value of `key` in a one-line record: a number, null, a
+// string with its quotes, or a whole object. Empty when the key is absent.
+std::string Field(const std::string& line, const std::string& key) {
+  const std::string marker = "\"" + key + "\":";
+  std::size_t at = line.find(marker);
+  if (at == std::string::npos) return {};
+  at += marker.size();
+  int depth = 0;
+  bool quoted = false;
+  std::size_t end = at;
+  for (; end < line.size(); ++end) {
+    const char c = line[end];
+    if (c == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == '{' || c == '[') ++depth;
+    if (c == '}' || c == ']') {
+      if (depth == 0) break;
+      --depth;
+    }
+    if (c == ',' && depth == 0) break;
+  }
+  return line.substr(at, end - at);
+}
+
+std::string Shortest(std::optional<float> x) {
+  if (!x) return "null";
+  char text[64];
+  auto [end, ec] = std::to_chars(text, text + sizeof text, *x);
+  return std::string(text, end);
+}
 
 class BacktestCliTest : public ::testing::Test {
  protected:
@@ -101,39 +116,55 @@ TEST_F(BacktestCliTest, JsonRecordsFollowTheInterface) {
   const std::size_t candidates = expected.candidates.size();
   ASSERT_EQ(lines.size(), candidates * origins + 2 * candidates + 1);
 
+  // The records, written out field by field in the order of the interface.
   std::size_t at = 0;
-  std::smatch m;
   for (const Candidate& c : expected.candidates) {
     for (std::size_t o = 0; o < origins; ++o, ++at) {
-      ASSERT_TRUE(std::regex_match(lines[at], m, kForecast)) << lines[at];
-      EXPECT_EQ(m[1], SettingJson(c.setting));
-      EXPECT_EQ(m[2], o < static_cast<std::size_t>(expected.validation) ? "validation" : "scored");
-      EXPECT_EQ(std::stoi(m[3]), expected.firstOrigin + static_cast<int>(o));
-      if (c.forecasts[o]) {
-        EXPECT_EQ(ParseNumber(m[4]), *c.forecasts[o]);
-      } else {
-        EXPECT_EQ(m[4], "null");
-      }
-      EXPECT_EQ(ParseNumber(m[5]), series_.values[expected.firstOrigin + o]);
+      const bool validation = o < static_cast<std::size_t>(expected.validation);
+      ASSERT_EQ(lines[at], "{\"kind\":\"forecast\",\"setting\":" + SettingJson(c.setting) +
+                               ",\"window\":\"" + (validation ? "validation" : "scored") +
+                               "\",\"origin\":" + std::to_string(expected.firstOrigin + o) +
+                               ",\"forecast\":" + Shortest(c.forecasts[o]) + ",\"actual\":" +
+                               Shortest(series_.values[expected.firstOrigin + o]) + "}");
     }
   }
   for (const Candidate& c : expected.candidates) {
     for (const WindowScore* s : {&c.validation, &c.scored}) {
-      ASSERT_TRUE(std::regex_match(lines[at], m, kScore)) << lines[at];
-      ++at;
-      EXPECT_EQ(m[1], SettingJson(c.setting));
-      EXPECT_EQ(m[2], s == &c.validation ? "validation" : "scored");
-      EXPECT_EQ(m[3], NumberText(s->mae));
-      EXPECT_EQ(std::stoi(m[6]), s->forecasts);
-      EXPECT_EQ(std::stoi(m[7]), s->missing);
+      auto measure = [](std::optional<double> x) {
+        return x ? Shortest(static_cast<float>(*x)) : std::string("null");
+      };
+      ASSERT_EQ(lines[at++], "{\"kind\":\"score\",\"setting\":" + SettingJson(c.setting) +
+                                 ",\"window\":\"" +
+                                 (s == &c.validation ? "validation" : "scored") +
+                                 "\",\"mae\":" + measure(s->mae) + ",\"rmse\":" +
+                                 measure(s->rmse) + ",\"mase\":" + measure(s->mase) +
+                                 ",\"forecasts\":" + std::to_string(s->forecasts) +
+                                 ",\"missing\":" + std::to_string(s->missing) + "}");
     }
   }
-  ASSERT_TRUE(std::regex_match(lines[at], m, kRecommendation)) << lines[at];
   const Recommendation& rec = expected.recommendation;
-  EXPECT_EQ(m[1], SettingJson(expected.candidates[rec.candidate].setting));
-  EXPECT_EQ(ParseNumber(m[2]), *rec.next);
-  EXPECT_EQ(ParseNumber(m[3]), *rec.lower80);
-  EXPECT_EQ(ParseNumber(m[6]), *rec.upper95);
+  const Candidate& advised = expected.candidates[rec.candidate];
+  EXPECT_EQ(lines[at], "{\"kind\":\"recommendation\",\"setting\":" +
+                           SettingJson(advised.setting) + ",\"next\":" + Shortest(rec.next) +
+                           ",\"lower80\":" + Shortest(rec.lower80) + ",\"upper80\":" +
+                           Shortest(rec.upper80) + ",\"lower95\":" + Shortest(rec.lower95) +
+                           ",\"upper95\":" + Shortest(rec.upper95) + ",\"scoredMase\":" +
+                           Shortest(static_cast<float>(*advised.scored.mase)) +
+                           ",\"coverage80\":" + Shortest(static_cast<float>(*rec.coverage80)) +
+                           ",\"coverage95\":" + Shortest(static_cast<float>(*rec.coverage95)) +
+                           "}");
+  // The settings as the interface spells them.
+  EXPECT_EQ(Field(lines[0], "setting"),
+            R"({"method":"pattern","code":1,"precision":5,"trend":5,"point":"weightedAverage"})");
+  const std::string all = run.out;
+  EXPECT_NE(all.find(R"("setting":{"method":"naive"},)"), std::string::npos);
+  EXPECT_NE(all.find(R"("setting":{"method":"drift"},)"), std::string::npos);
+  EXPECT_NE(all.find(R"("setting":{"method":"combination","of":[{"method":"pattern",)"),
+            std::string::npos);
+  for (std::size_t i = 0; i < lines.size(); i += 97) {
+    const std::string f = Field(lines[i], "forecast");
+    if (!f.empty() && f != "null") ParseNumber(f);  // the shortest form
+  }
 }
 
 // For a sample of backtest forecasts, the prediction report of the file
@@ -144,21 +175,25 @@ TEST_F(BacktestCliTest, ForecastsAreWhatPredictPrintsOnTheTruncatedFile) {
   int checked = 0;
   int index = 0;
   for (const std::string& line : Lines(run.out)) {
-    std::smatch m, s;
-    if (!std::regex_match(line, m, kForecast)) break;
-    const std::string setting = m[1];
-    if (!std::regex_match(setting, s, kPatternSetting) || m[4] == "null") continue;
+    if (Field(line, "kind") != "\"forecast\"") break;
+    const std::string setting = Field(line, "setting");
+    const std::string forecast = Field(line, "forecast");
+    if (Field(setting, "method") != "\"pattern\"" || forecast == "null") continue;
     if (index++ % 53 != 0) continue;  // a spread of codes, settings and origins
-    const int origin = std::stoi(m[3]);
+    const int origin = std::stoi(Field(line, "origin"));
     WriteSeries("cut.txt", series_, origin);
-    const CliRun predict = Cli({"predict", "--code", s[1], "--precision", s[2], "--trend", s[3], "cut.txt"});
+    const CliRun predict =
+        Cli({"predict", "--code", Field(setting, "code"), "--precision", Field(setting, "precision"),
+             "--trend", Field(setting, "trend"), "cut.txt"});
     ASSERT_EQ(predict.exit, 0) << predict.err;
-    const std::string heading = s[4] == "weightedAverage" ? "Weighted Average\n" : "Highest Probability\n";
+    const std::string heading = Field(setting, "point") == "\"weightedAverage\""
+                                    ? "Weighted Average\n"
+                                    : "Highest Probability\n";
     const std::size_t from = predict.out.find(heading);
     ASSERT_NE(from, std::string::npos) << predict.out;
     const std::size_t start = from + heading.size();
     const std::string printed = predict.out.substr(start, predict.out.find(' ', start) - start);
-    EXPECT_EQ(printed, RealText(ParseNumber(m[4]))) << line;
+    EXPECT_EQ(printed, RealText(ParseNumber(forecast))) << line;
     ++checked;
   }
   EXPECT_GE(checked, 40);
@@ -209,11 +244,11 @@ TEST_F(BacktestCliTest, TooFewErrorsLeaveTheBoundsNull) {
   CliRun run = Cli({"backtest", "wave.txt", "--origins", "1", "--validation", "10", "--json"});
   ASSERT_EQ(run.exit, 0) << run.err;
   const std::string last = Lines(run.out).back();
-  std::smatch m;
-  ASSERT_TRUE(std::regex_match(last, m, kRecommendation)) << last;
-  EXPECT_NE(m[3], "null");
-  EXPECT_EQ(m[5], "null");
-  EXPECT_EQ(m[6], "null");
+  ASSERT_EQ(Field(last, "kind"), "\"recommendation\"") << last;
+  EXPECT_NE(Field(last, "lower80"), "null");
+  EXPECT_NE(Field(last, "lower80"), "");
+  EXPECT_EQ(Field(last, "lower95"), "null");
+  EXPECT_EQ(Field(last, "upper95"), "null");
   run = Cli({"backtest", "wave.txt", "--origins", "1", "--validation", "10"});
   EXPECT_NE(run.out.find("95% interval: none: too few errors for this level"), std::string::npos)
       << run.out;
@@ -231,14 +266,15 @@ TEST_F(BacktestCliTest, ADirectoryIsBacktestedFileByFile) {
   std::vector<std::string> recommendations;
   std::string previous;
   for (const std::string& line : Lines(run.out)) {
-    std::smatch m;
-    ASSERT_TRUE(std::regex_match(line, m, std::regex(R"re(\{"kind":"(\w+)","file":"([^"]+)",.*)re")))
-        << line;
-    if (m[1] == "recommendation") recommendations.push_back(m[2]);
-    EXPECT_TRUE(previous.empty() || m[2] >= previous);  // names in byte order
-    previous = m[2];
+    const std::string kind = Field(line, "kind");
+    const std::string file = Field(line, "file");
+    // "file" stands right after "kind".
+    ASSERT_EQ(line.rfind("{\"kind\":" + kind + ",\"file\":" + file + ",", 0), 0u) << line;
+    if (kind == "\"recommendation\"") recommendations.push_back(file);
+    EXPECT_TRUE(previous.empty() || file >= previous);  // names in byte order
+    previous = file;
   }
-  EXPECT_EQ(recommendations, (std::vector<std::string>{"a.TXT", "b.txt"}));
+  EXPECT_EQ(recommendations, (std::vector<std::string>{"\"a.TXT\"", "\"b.txt\""}));
 
   run = Cli({"backtest", "many"});
   const std::vector<std::string> lines = Lines(run.out);
