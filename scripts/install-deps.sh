@@ -15,6 +15,7 @@ packages=(
   libcsv-dev
   help2man desktop-file-utils dpkg-dev
   clang libclang-rt-14-dev
+  parallel
 )
 
 missing=()

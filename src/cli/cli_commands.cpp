@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/arguments.h"
+#include "cli/backtest_command.h"
 #include "cli/batch_command.h"
 #include "cli/cli_session.h"
 #include "cli/commands_command.h"
@@ -113,6 +114,12 @@ const std::vector<Subcommand>& Subcommands() {
        "write the numeric columns of a CSV file as an input data file", RunImport},
       {"commands", "commands [--json]",
        "list every command identifier with its menu, label and hint", RunCommands},
+      {"backtest",
+       "backtest INPUT_OR_DIRECTORY [--origins K] [--validation V] [--variable J] "
+       "[--season S] [--grid default|wide] [--json] [--csv OUT]",
+       "walk-forward backtest of the settings and baselines, with the advice and its "
+       "prediction intervals",
+       RunBacktestCommand},
       {"batch", "batch [FILE]",
        "test and run a batch file (default batch.txt) and print its report",
        RunBatch},

@@ -100,6 +100,18 @@ void PatternStore::StorePattern(const char* vector) {
   ++patternCount_;
 }
 
+void PatternStore::StorePositions(const int32_t* positions, int32_t count) {
+  const size_t firstRowWord = bitRows_.size();
+  if (bitRowsEnabled_) bitRows_.resize(firstRowWord + static_cast<size_t>(words_), 0);
+  positions_.appendAll(positions, count);
+  if (bitRowsEnabled_ && words_ > 0) {
+    uint64_t* row = &bitRows_[firstRowWord];
+    for (int32_t i = 0; i < count; ++i) row[positions[i] / 64] |= uint64_t{1} << (positions[i] % 64);
+  }
+  sizes_.append(count);
+  ++patternCount_;
+}
+
 void PatternStore::AppendEndMark() {
   sizes_.append(kEndMark);
   TrimBitRows();

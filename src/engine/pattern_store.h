@@ -44,6 +44,12 @@ class PatternStore {
   // Throws std::bad_alloc when memory runs out.
   void StorePattern(const char* vector);
 
+  // Stores one pattern given by the ascending positions of its 1-bits, as
+  // StorePattern stores the vector holding exactly those bits.
+  // REQUIRES: positions ascending, each < the vector length. Throws
+  // std::bad_alloc when memory runs out.
+  void StorePositions(const int32_t* positions, int32_t count);
+
   // Closes the store with the end mark. Throws std::bad_alloc.
   void AppendEndMark();
 

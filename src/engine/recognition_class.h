@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/distribution_scorer.h"
 #include "engine/distribution_table.h"
 #include "engine/engine_settings.h"
 
@@ -64,22 +65,14 @@ class RecognitionClass {
   int Recognize(const PatternStore& store, uint32_t neuronCount, CharReader& in,
                 const BreakerSettings& breakers, ReportOutput* report, bool ownReport,
                 bool listVotes, EngineProgress* progress);
-  // Sets totals_ for vec, whose section s .. s+m-1 holds '0'.
-  void Score(const PatternStore& store, const std::string& vec, uint32_t n, int64_t s,
-             int64_t m);
   // Writes the votes and result of one vector with a section.
   void WriteVector(const PatternStore& store, std::string& vec, uint32_t n, bool listVotes,
                    int64_t s, int64_t m, ReportOutput* report);
 
   DistributionTable table_;
+  DistributionScorer scorer_;
   std::vector<uint32_t> totals_;
-  std::vector<uint32_t> weights_;
-  uint32_t weightsFor_ = 0;
   std::vector<bool> breakBefore_;
-  // Working buffers for one vector.
-  std::vector<uint64_t> forbidden_;
-  std::vector<uint64_t> section_;
-  std::vector<uint64_t> key_;
 };
 
 }  // namespace foresta

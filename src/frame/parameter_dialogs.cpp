@@ -18,6 +18,8 @@ namespace {
 constexpr const char* kFileNameHint = "To Use Default File Name: Press Cancel";
 constexpr const char* kNumbersHint = "To Use Default Numbers: Press Cancel";
 constexpr const char* kValuesHint = "To Use Default Values, Press Cancel";
+constexpr const char* kBacktestHint =
+    "Each row of both windows is forecast from the rows before it; the advice is chosen on the validation window";
 
 QString FromText(const std::string& text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
@@ -201,6 +203,17 @@ TMainDialogSym::TMainDialogSym(const DialogTexts& texts, QWidget* parent)
   Finish();
 }
 
+TBacktestDialog::TBacktestDialog(const DialogTexts& texts, QWidget* parent)
+    : ParameterDialog(texts, "Backtest",
+                      {{"Scored origins (the last rows):", &DialogTexts::backtestOrigins},
+                       {"Validation origins (the rows before):", &DialogTexts::backtestValidation},
+                       {"Season in rows (0: find one):", &DialogTexts::backtestSeason}},
+                      kBacktestHint, parent) {
+  AddCheckBoxes({{"Wide grid (codes 1-27, precision 5-80, trend 2-12)",
+                  &DialogTexts::backtestWideGrid}});
+  Finish();
+}
+
 std::unique_ptr<ParameterDialog> MakeParameterDialog(DialogKind kind,
                                                      const DialogTexts& texts,
                                                      QWidget* parent) {
@@ -217,6 +230,8 @@ std::unique_ptr<ParameterDialog> MakeParameterDialog(DialogKind kind,
       return std::make_unique<TMainDialogCounter>(texts, parent);
     case DialogKind::kSymmetry:
       return std::make_unique<TMainDialogSym>(texts, parent);
+    case DialogKind::kBacktest:
+      return std::make_unique<TBacktestDialog>(texts, parent);
   }
   return nullptr;
 }

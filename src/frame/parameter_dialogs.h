@@ -115,6 +115,13 @@ class TMainDialogSym : public ParameterDialog {
   TMainDialogSym(const DialogTexts& texts, QWidget* parent);
 };
 
+// Backtest (Tools menu): scored and validation origins, season, grid.
+class TBacktestDialog : public ParameterDialog {
+  Q_OBJECT
+ public:
+  TBacktestDialog(const DialogTexts& texts, QWidget* parent);
+};
+
 // The dialog of `kind` over `texts`.
 std::unique_ptr<ParameterDialog> MakeParameterDialog(DialogKind kind,
                                                      const DialogTexts& texts,

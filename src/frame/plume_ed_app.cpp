@@ -302,12 +302,17 @@ void plume_edApp::Dispatch(int id) {
 void plume_edApp::RunWorkbenchCommand(int id) {
   const QAction* action = Action(id);
   const QString label = action != nullptr ? PlainLabel(action) : QString::number(id);
+  const int adviceBefore = workbench_.advice().serial;
   const bool ran = runner_->Run((QStringLiteral("Foresta - ") + label).toStdString(),
                                 [this, id] { workbench_.Execute(id); });
   // Open charts follow the predictions of their input.
   if (ran && CommandUpdatesCharts(id)) {
     charts_->AfterPrediction(workbench_.state().predictionInputFile,
                              workbench_.state().predictionOutputFile);
+  }
+  // ... and the backtests: a new advice means new records.
+  if (ran && workbench_.advice().serial != adviceBefore) {
+    charts_->AfterBacktest(workbench_.advice().inputFile, kBacktestRecordsFile);
   }
   UpdateActions(false);
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "prediction/growth_rate.h"
 #include "prediction/input_reader.h"
 #include "prediction/interval_code.h"
 #include "prediction/text_output.h"
@@ -15,15 +16,6 @@ using Kind = EncoderKind;
 
 // Variables the extremes arrays can hold (the header count must stay below).
 constexpr std::uint32_t kMaxEncodedVariables = kExtremaEntries;
-
-// Keeps a growth divisor away from zero.
-float Clamp(float x) {
-  if (x >= 0.0f && x <= 0.1f) return 0.1f;
-  if (x >= -0.1f && x < 0.0f) return -0.1f;
-  return x;
-}
-
-float Rate(float x, float previous) { return (x - previous) / previous; }
 
 // Reads exactly N values of one row; false when the file ends early or holds
 // something that is not a number (the input test makes both impossible
@@ -123,7 +115,7 @@ int Encoder::FindExtremes() {
   if (kind_ == Kind::kGrowth) {
     std::fill_n(maxima.begin(), n, 0.0f);
     std::fill_n(minima.begin(), n, 0.0f);
-    for (std::uint32_t j = 0; j < n; ++j) previous[j] = Clamp(row[j]);
+    for (std::uint32_t j = 0; j < n; ++j) previous[j] = ClampGrowthValue(row[j]);
   } else {
     std::copy_n(row.begin(), n, maxima.begin());
     std::copy_n(row.begin(), n, minima.begin());
@@ -133,17 +125,15 @@ int Encoder::FindExtremes() {
     for (std::uint32_t j = 0; j < n; ++j) {
       float q = row[j];
       if (kind_ == Kind::kGrowth) {
-        float x = Clamp(row[j]);
-        q = Rate(x, previous[j]);
+        float x = ClampGrowthValue(row[j]);
+        q = GrowthRate(x, previous[j]);
         previous[j] = x;
         if (r == 1) {
           maxima[j] = minima[j] = q;
           continue;
         }
       }
-      if (q > maxima[j]) maxima[j] = q;
-      // Written so that a NaN quantity also becomes the minimum.
-      if (!(q >= minima[j])) minima[j] = q;
+      WidenExtremes(q, maxima[j], minima[j]);
     }
   }
   widths_.resize(n);
@@ -286,8 +276,8 @@ int Encoder::WriteFiles() {
       continue;
     }
     for (std::uint32_t j = 0; j < n_; ++j) {
-      const float x = Clamp(row[j]);
-      if (r > 0) rates[j] = Rate(x, previous[j]);
+      const float x = ClampGrowthValue(row[j]);
+      if (r > 0) rates[j] = GrowthRate(x, previous[j]);
       previous[j] = x;
       if (r == rows_ - 1) state_.ValueMinima[n_ + j] = x;
     }

@@ -20,17 +20,6 @@ struct FileCloser {
 };
 using OutputFile = std::unique_ptr<std::FILE, FileCloser>;
 
-// The limits on N, N x T and N x T x P. Products are taken in 64 bits so a
-// large trend or precision can never wrap around into a passing value.
-// A negative trend or precision is out of range, as it would be read unsigned.
-bool WithinNeuronLimits(std::int64_t n, int trend, int precision) {
-  if (trend < 1 || precision < 1) return false;
-  std::int64_t window = n * trend;
-  std::int64_t neurons = window * precision;
-  return n >= 1 && window < kNeuronLimit && neurons < kNeuronLimit &&
-         neurons >= kMinNeurons;
-}
-
 // Character classes of the data scan.
 enum Class { kBlankClass, kSignClass, kDigitClass, kPointClass, kOtherClass };
 
@@ -82,7 +71,7 @@ class Echo {
 
 // First pass: copies what it reads to the echo and checks the characters.
 // Returns 0 when the second pass should run.
-int ScanCharacters(InputReader& reader, Echo& echo, int precision, int trend,
+int ScanCharacters(InputReader& reader, Echo& echo, const InputTestRequest& limits,
                    PredictionState& state) {
   ByteSource& in = reader.source();
   for (int star = 0; star < 2; ++star) {
@@ -100,9 +89,10 @@ int ScanCharacters(InputReader& reader, Echo& echo, int precision, int trend,
   reader.ReadCount(count);
   state.VariableCount = count;
   echo.PutCount(count);
-  if (!WithinNeuronLimits(count, trend, precision)) {
-    return kInputNeuronsOutOfRange;
-  }
+  const bool fits = limits.checkSettingLimits
+                        ? InputFitsNeuronLimits(count, limits.trend, limits.precision)
+                        : count >= 1 && count <= kMaxVariables;
+  if (!fits) return kInputNeuronsOutOfRange;
 
   if (in.Peek() == ByteSource::kEnd) return kInputNoData;
   // The data is checked and echoed a buffer at a time; the echo ends with
@@ -124,7 +114,7 @@ int ScanCharacters(InputReader& reader, Echo& echo, int precision, int trend,
 }
 
 // Second pass: counts the numbers and the rows they make.
-int CountRows(InputReader& reader, int trend, PredictionState& state,
+int CountRows(InputReader& reader, const InputTestRequest& limits, PredictionState& state,
               int& rowCount) {
   if (int code = reader.SkipComment(); code != 0) return code;
   std::uint32_t n = 0;
@@ -144,6 +134,7 @@ int CountRows(InputReader& reader, int trend, PredictionState& state,
   if (numbers % n != 0) return kInputLastRowIncomplete;
   std::uint64_t rows = numbers / n;
   rowCount = rows > INT32_MAX ? INT32_MAX : static_cast<int>(rows);
+  const int trend = limits.checkSettingLimits ? limits.trend : 1;
   if (rows < static_cast<std::uint64_t>(trend > 0 ? trend : 0)) {
     return kInputNotEnoughData;
   }
@@ -151,6 +142,17 @@ int CountRows(InputReader& reader, int trend, PredictionState& state,
 }
 
 }  // namespace
+
+// Products are taken in 64 bits so a large trend or precision can never wrap
+// around into a passing value. A negative trend or precision is out of
+// range, as it would be read unsigned.
+bool InputFitsNeuronLimits(std::int64_t n, int trend, int precision) {
+  if (trend < 1 || precision < 1) return false;
+  std::int64_t window = n * trend;
+  std::int64_t neurons = window * precision;
+  return n >= 1 && window < kNeuronLimit && neurons < kNeuronLimit &&
+         neurons >= kMinNeurons;
+}
 
 int TestInputFile(const InputTestRequest& request, PredictionState& state,
                   int& rowCount) {
@@ -161,17 +163,21 @@ int TestInputFile(const InputTestRequest& request, PredictionState& state,
   {
     InputReader reader;
     if (!reader.Open(request.inputFile)) return kInputCannotOpen;
-    OutputFile echoFile(std::fopen(request.echoFile.c_str(), "wb"));
-    if (!echoFile) return kInputCannotOpen;
-    std::setvbuf(echoFile.get(), nullptr, _IOFBF, 1 << 16);
+    // Without an echo file nothing is written (readers that run side by
+    // side in one folder).
+    OutputFile echoFile;
+    if (!request.echoFile.empty()) {
+      echoFile.reset(std::fopen(request.echoFile.c_str(), "wb"));
+      if (!echoFile) return kInputCannotOpen;
+      std::setvbuf(echoFile.get(), nullptr, _IOFBF, 1 << 16);
+    }
     Echo echo(echoFile.get(), nullptr);
-    const int code =
-        ScanCharacters(reader, echo, request.precision, request.trend, state);
+    const int code = ScanCharacters(reader, echo, request, state);
     if (code != kInputOk) return code;
   }
   InputReader reader;
   if (!reader.Open(request.inputFile)) return kInputCannotOpen;
-  return CountRows(reader, request.trend, state, rowCount);
+  return CountRows(reader, request, state, rowCount);
 }
 
 int TestInputBytes(std::string_view bytes, int precision, int trend,
@@ -180,10 +186,13 @@ int TestInputBytes(std::string_view bytes, int precision, int trend,
   InputReader reader;
   reader.OpenBytes(bytes);
   Echo sink(nullptr, echo);
-  const int code = ScanCharacters(reader, sink, precision, trend, state);
+  InputTestRequest limits;
+  limits.precision = precision;
+  limits.trend = trend;
+  const int code = ScanCharacters(reader, sink, limits, state);
   if (code != kInputOk) return code;
   reader.OpenBytes(bytes);
-  return CountRows(reader, trend, state, rowCount);
+  return CountRows(reader, limits, state, rowCount);
 }
 
 }  // namespace foresta

@@ -1,6 +1,7 @@
 #ifndef FORESTA_PREDICTION_INPUT_CHECK_H_
 #define FORESTA_PREDICTION_INPUT_CHECK_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,8 +28,19 @@ struct InputTestRequest {
   std::string inputFile;
   int precision = 10;
   int trend = 5;
+  // Empty: nothing is echoed and no file is written (readers that run side
+  // by side in one folder).
   std::string echoFile = kEchoFile;
+  // False: only the checks that hold whatever the precision and trend are
+  // made (a variable count of 1 to 100,000 and at least one row), for
+  // readers that try many settings on one file.
+  bool checkSettingLimits = true;
 };
+
+// The limits on N, N x T and N x T x P that an input must meet: N >= 1,
+// N x T < 100,000 and 20 <= N x T x P < 100,000, with trend and precision
+// at least 1. Products never wrap.
+bool InputFitsNeuronLimits(std::int64_t variables, int trend, int precision);
 
 // Checks an input data file: its comment section, the variable count against
 // the neuron limits, the characters of the data and the number of rows.

@@ -28,31 +28,34 @@ std::int64_t IntervalIndex(float x, float minimum, float width) {
   return TruncateTowardZero(x);
 }
 
-void AppendIntervalCode(std::int64_t index, int precision, int style,
-                        std::string& out) {
+CodeOnes IntervalCodeOnes(std::int64_t index, int precision, int style) {
   const std::int64_t p = precision;
-  const std::size_t start = out.size();
-  out.append(static_cast<std::size_t>(p), '0');
-  char* code = out.data() + start;
   switch (style) {
     case kStylePlus: {
       // '1' where i >= P - 1 - index.
       std::int64_t first = p - 1 - index;
       if (first < 0) first = 0;
-      for (std::int64_t i = first; i < p; ++i) code[i] = '1';
-      break;
+      return {first, p - 1};
     }
     case kStyleMinus: {
       // '1' where i <= P - 1 - index.
       std::int64_t last = p - 1 - index;
       if (last >= p) last = p - 1;
-      for (std::int64_t i = 0; i <= last; ++i) code[i] = '1';
-      break;
+      return {0, last};
     }
     default:
-      if (index >= 0 && index < p) code[index] = '1';
-      break;
+      if (index >= 0 && index < p) return {index, index};
+      return {1, 0};
   }
+}
+
+void AppendIntervalCode(std::int64_t index, int precision, int style,
+                        std::string& out) {
+  const std::size_t start = out.size();
+  out.append(static_cast<std::size_t>(precision), '0');
+  char* code = out.data() + start;
+  const CodeOnes ones = IntervalCodeOnes(index, precision, style);
+  for (std::int64_t i = ones.first; i <= ones.last; ++i) code[i] = '1';
 }
 
 std::int64_t DecodedIndex(int precision, int style, std::int64_t ones,

@@ -30,6 +30,15 @@ float IntervalWidth(float maximum, float minimum, int precision);
 // extremes; may lie outside for other x.
 std::int64_t IntervalIndex(float x, float minimum, float width);
 
+// The run of '1' characters in the code of `index`: positions first..last
+// (none when first > last). Every style spells an index as one such run.
+struct CodeOnes {
+  std::int64_t first;
+  std::int64_t last;
+};
+// REQUIRES: IsCodeStyle(style), precision >= 1.
+CodeOnes IntervalCodeOnes(std::int64_t index, int precision, int style);
+
 // Appends the `precision` characters of `index` in `style` to `out`. An
 // index outside 0..P-1 spells what the rule gives (all or no ones).
 // REQUIRES: IsCodeStyle(style), precision >= 1.

@@ -6,6 +6,7 @@
 
 #include "prediction/byte_source.h"
 #include "prediction/interval_code.h"
+#include "prediction/report_tally.h"
 
 namespace foresta {
 
@@ -57,6 +58,16 @@ class ReportWriter {
       out_->WriteReal(x);
     }
   }
+  // Integer modes write the rounded average without rounding it again.
+  void WriteAverage(std::uint32_t j) {
+    if (out_ == nullptr) return;
+    const float average = tally_.Average(j, integer());
+    if (integer()) {
+      out_->WriteInteger(TruncateTowardZero(average));
+    } else {
+      out_->WriteReal(average);
+    }
+  }
   bool DecodeRow(int first, ByteSource& in);
   void TellSummary(bool made);
   static float ReadWeight(ByteSource& in);
@@ -69,9 +80,8 @@ class ReportWriter {
 
   std::uint32_t n_ = 0;
   std::vector<float> widths_;
-  std::vector<float> numbers_, sums_, best_;
-  std::int64_t total_ = 0;
-  std::int64_t maximum_ = 0;
+  std::vector<float> numbers_;
+  ReportTally tally_;
   ReportNumbers exported_;
 };
 
@@ -81,15 +91,13 @@ void ReportWriter::TellSummary(bool made) {
   exported_.made = made;
   if (made) {
     for (std::uint32_t j = 0; j < n_; ++j) {
-      float average = sums_[j] / static_cast<float>(total_);
-      if (integer()) average = static_cast<float>(TruncateTowardZero(average + 0.5f));
-      exported_.weightedAverage.push_back(average);
+      exported_.weightedAverage.push_back(tally_.Average(j, integer()));
       float error = widths_[j] / 2.0f;
       if (kind_ == ReportKind::kGrowth) error = state_.ValueMinima[n_ + j] * widths_[j] / 2.0f;
       exported_.error.push_back(error);
     }
-    exported_.highestProbability = best_;
-    exported_.highestWeight = maximum_;
+    exported_.highestProbability = tally_.best();
+    exported_.highestWeight = tally_.maximum();
   }
   request_.listener->OnSummary(exported_);
 }
@@ -111,16 +119,10 @@ bool ReportWriter::DecodeRow(int first, ByteSource& in) {
         return false;
       }
     }
-    const float minimum = state_.ValueMinima[j];
-    const float w = widths_[j];
     const std::int64_t index = DecodedIndex(p, request_.style, ones, lastOne);
-    const float low = w > 0.0f ? static_cast<float>(index) * w + minimum : minimum;
-    float number = low + w / 2.0f;
-    if (kind_ == ReportKind::kGrowth) {
-      number = state_.ValueMinima[n_ + j] * (1.0f + low + w / 2.0f);
-    }
-    if (integer()) number = static_cast<float>(TruncateTowardZero(number + 0.5f));
-    numbers_[j] = number;
+    const float last = kind_ == ReportKind::kGrowth ? state_.ValueMinima[n_ + j] : 0.0f;
+    numbers_[j] = DecodedNumber(kind_, index, state_.ValueMinima[j], widths_[j], last,
+                                integer());
   }
   return true;
 }
@@ -152,8 +154,7 @@ void ReportWriter::RecordResults(bool made) {
   }
   const std::int64_t lastRow = static_cast<std::int64_t>(kGrowthLastRow) + a;
   for (std::uint32_t j = 0; j < n_; ++j) {
-    float average = sums_[j] / static_cast<float>(total_);
-    if (integer()) average = static_cast<float>(TruncateTowardZero(average + 0.5f));
+    const float average = tally_.Average(j, integer());
     if (kind_ == ReportKind::kValue) {
       if (stepRowFits) state_.Table(row, j) = average;
       continue;
@@ -166,7 +167,7 @@ void ReportWriter::RecordResults(bool made) {
     last = average;
     if (stepRowFits) state_.Table(row, j) = (average - previous) / previous;
   }
-  if (stepRowFits) state_.Table(row, n_) = static_cast<float>(maximum_);
+  if (stepRowFits) state_.Table(row, n_) = static_cast<float>(tally_.maximum());
 }
 
 int ReportWriter::Run(ByteSource& in) {
@@ -183,8 +184,7 @@ int ReportWriter::Run(ByteSource& in) {
                                request_.precision);
   }
   numbers_.assign(n_, 0.0f);
-  sums_.assign(n_, 0.0f);
-  best_.assign(n_, 0.0f);
+  tally_.Start(n_);
   exported_.inputFile = request_.predictionInputFile;
   exported_.averageIndex = request_.averageIndex;
 
@@ -215,30 +215,22 @@ int ReportWriter::Run(ByteSource& in) {
       out_->WriteReal(weight);
       Write("\n");
     }
-    const std::int64_t w = TruncateTowardZero(weight);
-    for (std::uint32_t j = 0; j < n_; ++j) {
-      sums_[j] += static_cast<float>(w) * numbers_[j];
-    }
-    total_ += w;
-    if (w > maximum_) {
-      maximum_ = w;
-      best_ = numbers_;
-    }
+    tally_.Add(numbers_, weight);
     c = NextNonBlank(in);
   }
   if (listing()) Write(std::string(51, '-') + "\n");
   if (made) {
     Write("Weighted Average\n");
     for (std::uint32_t j = 0; j < n_; ++j) {
-      WriteNumber(sums_[j] / static_cast<float>(total_) + (integer() ? 0.5f : 0.0f));
+      WriteAverage(j);
       Write("  ");
     }
     Write("\nHighest Probability\n");
     for (std::uint32_t j = 0; j < n_; ++j) {
-      WriteNumber(best_[j]);
+      WriteNumber(tally_.best()[j]);
       Write("  ");
     }
-    if (out_ != nullptr) out_->WriteInteger(maximum_);
+    if (out_ != nullptr) out_->WriteInteger(tally_.maximum());
     Write("\nError of each number\n");
     for (std::uint32_t j = 0; j < n_; ++j) {
       float error = widths_[j] / 2.0f;

@@ -79,6 +79,15 @@ inline constexpr int kMsgBatchFileMissing = 565;
 inline constexpr int kMsgBatchFileUnwritable = 566;
 inline constexpr int kMsgChooseInputMode = 567;
 
+// Backtests and settings advice.
+inline constexpr int kMsgBacktestTooShort = 820;    // fewer than 10 validation origins
+inline constexpr int kMsgBacktestNoVariable = 821;  // the scored column does not exist
+inline constexpr int kMsgBacktestCancelled = 822;
+inline constexpr int kMsgBacktestUnreadable = 823;  // the input file fails its test
+inline constexpr int kMsgNoRecommendation = 824;    // no backtest advice to use yet
+inline constexpr int kMsgAdviceUsed = 827;          // settings taken from the advice
+inline constexpr int kMsgBacktestSettings = 828;    // the dialog's numbers are refused
+
 // Documents.
 inline constexpr int kDocExampleNotes = 321;
 inline constexpr int kDocHowToUse = 323;
@@ -92,6 +101,8 @@ inline constexpr int kDocInput = 552;
 inline constexpr int kDocReport = 553;
 inline constexpr int kDocEcho = 554;
 inline constexpr int kDocBatch = 566;
+inline constexpr int kDocBacktestReport = 825;
+inline constexpr int kDocAdvisedPrediction = 826;
 
 // CSV import refusals; the message names the row and column.
 inline constexpr int kMsgImportCannotOpen = 840;

@@ -20,6 +20,7 @@ enum class DialogKind {
   kShifter,         // 386
   kSegmentCounter,  // 535
   kSymmetry,        // 363
+  kBacktest,        // Tools/Backtest...
 };
 
 // What the help window should show.

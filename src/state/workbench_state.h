@@ -35,6 +35,10 @@ struct DialogTexts {
   // Segment counter dialog.
   std::string counterBits, counterTraining, counterRetraining,
       counterRecognition;
+  // Backtest dialog: scored and validation origins, the season (0: find
+  // one) and whether to try the wide grid.
+  std::string backtestOrigins = "24", backtestValidation = "24", backtestSeason = "0";
+  bool backtestWideGrid = false;
 };
 
 // The one record of settings every command reads. Created with the fixed
@@ -74,6 +78,11 @@ struct WorkbenchState {
   int recognitionPatternCount = 50;
   int counterBits = 120;
   int counterClassNeurons = 40;
+
+  // The pattern setting Tools/Use recommended settings took from the last
+  // backtest's advice: its run code (0: none taken) and its point forecast.
+  int adviceCode = 0;
+  bool adviceHighestProbability = false;
 
   int statusCode = 0;
   int dialogSelector = 0;

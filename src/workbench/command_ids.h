@@ -186,6 +186,11 @@ inline constexpr int kCmStrokesRetrieval = 431;
 inline constexpr int kCmDynamicSystem = 435;
 inline constexpr int kCmMarkovChain = 436;
 
+// Tools menu: backtests and settings advice (720 to 739).
+inline constexpr int kCmBacktest = 720;
+inline constexpr int kCmUseRecommended = 721;
+inline constexpr int kCmPredictRecommended = 722;
+
 }  // namespace foresta
 
 #endif  // FORESTA_WORKBENCH_COMMAND_IDS_H_

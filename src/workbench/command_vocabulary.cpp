@@ -12,7 +12,7 @@ std::vector<CommandRow> CollectRows() {
   std::vector<CommandRow> rows;
   for (auto group : {WindowCommandRows(), FoundationCommandRows(), DialogCommandRows(),
                      PredictionCommandRows(), BatchCommandRows(), EngineCommandRows(),
-                     EngineModeCommandRows(), ExampleCommandRows()}) {
+                     EngineModeCommandRows(), ExampleCommandRows(), ToolsCommandRows()}) {
     rows.insert(rows.end(), group.begin(), group.end());
   }
   std::sort(rows.begin(), rows.end(),
@@ -89,14 +89,15 @@ constexpr int kExampleMenu[] = {
 
 constexpr int kViewMenu[] = {kCmViewChart};
 
+constexpr int kToolsMenu[] = {kCmBacktest, kBar, kCmUseRecommended, kCmPredictRecommended};
+
 constexpr int kWindowMenu[] = {kCmCascade, kCmTile, kCmArrangeIcons, kCmCloseAll};
 
 constexpr int kHelpMenu[] = {
     kCmHelpContents, kCmHelpUsing, kBar, kCmNote, kBar, kCmAbout,
 };
 
-// Every title has a mnemonic of its own; V and T are left for View and Tools.
-constexpr std::array<MenuDefinition, 13> kMenuBar = {{
+constexpr std::array<MenuDefinition, 14> kMenuBar = {{
     {"&File", kFileMenu},
     {"&Edit", kEditMenu},
     {"&Data", kDataMenu},
@@ -108,6 +109,7 @@ constexpr std::array<MenuDefinition, 13> kMenuBar = {{
     {"&Batch", kBatchMenu},
     {"Exa&mple", kExampleMenu},
     {"&View", kViewMenu},
+    {"&Tools", kToolsMenu},
     {"&Window", kWindowMenu},
     {"&Help", kHelpMenu},
 }};

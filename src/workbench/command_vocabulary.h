@@ -37,6 +37,7 @@ std::span<const CommandRow> BatchCommandRows();
 std::span<const CommandRow> EngineCommandRows();
 std::span<const CommandRow> EngineModeCommandRows();
 std::span<const CommandRow> ExampleCommandRows();
+std::span<const CommandRow> ToolsCommandRows();
 
 // Every command, in identifier order. Each identifier has exactly one row.
 std::span<const CommandRow> AllCommands();

@@ -63,6 +63,8 @@ std::string Workbench::DocumentFor(int code) const {
     case kDocReport: return state_.predictionOutputFile;
     case kDocEcho: return kEchoFile;
     case kDocBatch: return state_.batchFile;
+    case kDocBacktestReport: return kBacktestReportFile;
+    case kDocAdvisedPrediction: return kAdvisedPredictionFile;
     default: return {};
   }
 }

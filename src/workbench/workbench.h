@@ -7,6 +7,7 @@
 #include "foresta/version.h"
 #include "prediction/prediction_state.h"
 #include "prediction/report_listener.h"
+#include "workbench/backtest_advice.h"
 #include "workbench/command_vocabulary.h"
 #include "state/random_stream.h"
 #include "state/shell.h"
@@ -51,6 +52,8 @@ class Workbench {
   Engine& engine() { return engine_; }
   RandomStream& random() { return random_; }
   Shell& shell() { return shell_; }
+  // The advice of the last Tools/Backtest.
+  BacktestAdvice& advice() { return advice_; }
 
  private:
   Shell& shell_;
@@ -59,6 +62,7 @@ class Workbench {
   Engine engine_;
   RandomStream random_;
   ReportListener* reportListener_ = nullptr;
+  BacktestAdvice advice_;
 };
 
 // Texts of the About box (captioned kProductTitle) and of the close

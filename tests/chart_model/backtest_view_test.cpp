@@ -54,7 +54,7 @@ std::string OneSeries() {
 }
 
 TEST(BacktestViewTest, TakesTheRecommendedSettingTheNaiveBaselineAndTheInterval) {
-  BacktestResult r = ParseBacktest(OneSeries(), "series.txt", "bt.json");
+  BacktestRead r = ParseBacktest(OneSeries(), "series.txt", "bt.json");
   ASSERT_TRUE(r.status.ok()) << r.status.message;
   const BacktestView& v = r.view;
   EXPECT_EQ(v.recommended.label, "pattern code 1, precision 20, trend 3, weighted average");
@@ -80,7 +80,7 @@ TEST(BacktestViewTest, TakesTheRecommendedSettingTheNaiveBaselineAndTheInterval)
 }
 
 TEST(BacktestViewTest, NaiveRecommendedAndCombinationsAreNamed) {
-  BacktestResult naive = ParseBacktest(
+  BacktestRead naive = ParseBacktest(
       Forecast(kNaive, "scored", 3, "1", "2") + Recommendation(kNaive, R"("lower95":0,"upper95":3)"),
       "s.txt", "bt.json");
   ASSERT_TRUE(naive.status.ok()) << naive.status.message;
@@ -94,7 +94,7 @@ TEST(BacktestViewTest, NaiveRecommendedAndCombinationsAreNamed) {
       R"({"of":[)" + kPattern + R"(,{"method":"seasonalNaive","season":12}],"method":"combination"})";
   const std::string reordered =
       R"({"method":"combination","of":[{"point":"weightedAverage","trend":3,"precision":20,"code":1,"method":"pattern"},{"season":12,"method":"seasonalNaive"}]})";
-  BacktestResult mean = ParseBacktest(Forecast(combination, "scored", 3, "1", "2") +
+  BacktestRead mean = ParseBacktest(Forecast(combination, "scored", 3, "1", "2") +
                                           Recommendation(reordered, R"("lower95":0,"upper95":3)"),
                                       "s.txt", "bt.json");
   ASSERT_TRUE(mean.status.ok()) << mean.status.message;
@@ -113,14 +113,14 @@ TEST(BacktestViewTest, DirectoryOutputIsReadForTheChartsFile) {
     text += Score(kPattern, "scored", "1", file);
     text += Recommendation(kPattern, R"("lower95":0,"upper95":3)", file);
   }
-  BacktestResult b = ParseBacktest(text, "b.txt", "bt.json");
+  BacktestRead b = ParseBacktest(text, "b.txt", "bt.json");
   ASSERT_TRUE(b.status.ok()) << b.status.message;
   EXPECT_FLOAT_EQ(*b.view.recommended.points.at(0).forecast, 2.0f);
   // Records that name files relative to the directory backtested.
-  BacktestResult inFolder = ParseBacktest(text, "data/a.txt", "bt.json");
+  BacktestRead inFolder = ParseBacktest(text, "data/a.txt", "bt.json");
   ASSERT_TRUE(inFolder.status.ok()) << inFolder.status.message;
   EXPECT_FLOAT_EQ(*inFolder.view.recommended.points.at(0).forecast, 1.0f);
-  BacktestResult none = ParseBacktest(text, "c.txt", "bt.json");
+  BacktestRead none = ParseBacktest(text, "c.txt", "bt.json");
   EXPECT_EQ(none.status.code, 867);
   EXPECT_NE(none.status.message.find("c.txt"), std::string::npos);
 }
@@ -143,7 +143,7 @@ TEST(BacktestViewTest, RefusesOutputThatIsNotBacktestRecords) {
       {"", 867, "s.txt"},
   };
   for (const Case& c : cases) {
-    BacktestResult r = ParseBacktest(c.text, "s.txt", "bt.json");
+    BacktestRead r = ParseBacktest(c.text, "s.txt", "bt.json");
     EXPECT_EQ(r.status.code, c.code) << c.text;
     EXPECT_NE(r.status.message.find(c.says), std::string::npos) << r.status.message;
   }

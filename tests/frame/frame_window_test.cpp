@@ -52,10 +52,10 @@ TEST_F(FrameWindowTest, StartsWithTheTitleAndNoDocument) {
 TEST_F(FrameWindowTest, MenuBarHoldsEveryCommandInOrderWithHints) {
   QStringList titles;
   for (QAction* a : window_->menuBar()->actions()) titles << a->text();
-  // Each menu its own mnemonic: F E D L I X 3 1 B M V W H.
+  // Each menu its own mnemonic: F E D L I X 3 1 B M V T W H.
   EXPECT_EQ((QStringList{"&File", "&Edit", "&Data", "Rea&l", "&Integer", "AvgMa&x",
-                         "&3-Average", "&10-Average", "&Batch", "Exa&mple", "&View", "&Window",
-                         "&Help"}),
+                         "&3-Average", "&10-Average", "&Batch", "Exa&mple", "&View", "&Tools",
+                         "&Window", "&Help"}),
             titles);
 
   // Every item carries its identifier, a label and a status-bar hint.
@@ -69,7 +69,7 @@ TEST_F(FrameWindowTest, MenuBarHoldsEveryCommandInOrderWithHints) {
       EXPECT_FALSE(a->statusTip().isEmpty()) << a->text().toStdString();
     }
   }
-  EXPECT_EQ(11 + 11 + 4 + 9 + 6 + 12 + 9 + 9 + 3 + 15 + 1 + 4 + 4, items);
+  EXPECT_EQ(11 + 11 + 4 + 9 + 6 + 12 + 9 + 9 + 3 + 15 + 1 + 3 + 4 + 4, items);
 
   // The File menu in order, bars included, with the keys shown.
   QStringList file;

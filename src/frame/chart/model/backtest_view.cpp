@@ -37,7 +37,7 @@ class ViewBuilder {
   explicit ViewBuilder(const std::string& source) : source_(source) {}
 
   bool Add(const Record& record);
-  BacktestResult Finish(const std::string& inputFile);
+  BacktestRead Finish(const std::string& inputFile);
 
  private:
   bool Invalid(const Record& record, const std::string& what) {
@@ -147,8 +147,8 @@ bool ViewBuilder::Add(const Record& record) {
   return true;
 }
 
-BacktestResult ViewBuilder::Finish(const std::string& inputFile) {
-  BacktestResult result;
+BacktestRead ViewBuilder::Finish(const std::string& inputFile) {
+  BacktestRead result;
   if (!status_.ok()) {
     result.status = status_;
     return result;
@@ -253,7 +253,7 @@ std::string SettingLabel(const JsonValue& setting) {
   return setting.Canonical();
 }
 
-BacktestResult ParseBacktest(std::string_view text, const std::string& inputFile,
+BacktestRead ParseBacktest(std::string_view text, const std::string& inputFile,
                              const std::string& sourceName) {
   std::vector<Record> records;
   std::size_t lineNumber = 0;
@@ -285,7 +285,7 @@ BacktestResult ParseBacktest(std::string_view text, const std::string& inputFile
   return builder.Finish(inputFile);
 }
 
-BacktestResult ReadBacktest(const std::string& file, const std::string& inputFile) {
+BacktestRead ReadBacktest(const std::string& file, const std::string& inputFile) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return {ChartRefusal(kMsgChartBacktestUnreadable, file), {}};
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

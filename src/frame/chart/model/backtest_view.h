@@ -53,7 +53,7 @@ struct BacktestView {
   int scoredFirst = -1, scoredLast = -1;
 };
 
-struct BacktestResult {
+struct BacktestRead {
   ChartStatus status;
   BacktestView view;
 };
@@ -63,9 +63,9 @@ struct BacktestResult {
 // "file" names it, else its file name does). `sourceName` names the text in
 // messages. Refused: a line that is not a record, a record without the
 // fields of its kind, and output without a recommendation for the input.
-BacktestResult ParseBacktest(std::string_view text, const std::string& inputFile,
+BacktestRead ParseBacktest(std::string_view text, const std::string& inputFile,
                              const std::string& sourceName);
-BacktestResult ReadBacktest(const std::string& file, const std::string& inputFile);
+BacktestRead ReadBacktest(const std::string& file, const std::string& inputFile);
 
 // How a legend names a setting object.
 std::string SettingLabel(const JsonValue& setting);

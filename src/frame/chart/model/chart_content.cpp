@@ -38,7 +38,7 @@ ChartLoad LoadChart(const ChartSources& sources, PartPolicy policy) {
     }
   }
   if (!sources.backtest.empty()) {
-    BacktestResult backtest = ReadBacktest(sources.backtest, sources.input);
+    BacktestRead backtest = ReadBacktest(sources.backtest, sources.input);
     const BacktestView& view = backtest.view;
     const int lastOrigin = std::max(view.validationLast, view.scoredLast);
     if (backtest.status.ok() && lastOrigin >= static_cast<long long>(data.rows())) {
