@@ -231,14 +231,14 @@ bool EditDocument::CopySelection(std::string* text) {
   // limit, however long its first or last line.
   text->assign(lines_[start.Line], start.Column);
   *text += "\r\n";
-  if (text->size() >= clipboard_limit_) return refuse();
+  if (text->size() >= clipboardLimit_) return refuse();
   for (int line = start.Line + 1; line < end.Line; ++line) {
     *text += lines_[line];
     *text += "\r\n";
-    if (text->size() >= clipboard_limit_) return refuse();
+    if (text->size() >= clipboardLimit_) return refuse();
   }
   text->append(lines_[end.Line], 0, end.Column);
-  if (text->size() >= clipboard_limit_) return refuse();
+  if (text->size() >= clipboardLimit_) return refuse();
   return true;
 }
 

@@ -123,8 +123,8 @@ class EditDocument {
   FindData& FindRecord() { return find_; }
   EditView* View() const { return view_; }
 
-  void SetClipboardLimit(std::size_t limit) { clipboard_limit_ = limit; }
-  void SetAppTitle(std::string title) { app_title_ = std::move(title); }
+  void SetClipboardLimit(std::size_t limit) { clipboardLimit_ = limit; }
+  void SetAppTitle(std::string title) { appTitle_ = std::move(title); }
   // The caption for questions about this document.
   std::string Caption() const { return FileName.empty() ? kUntitled : FileName; }
 
@@ -156,8 +156,8 @@ class EditDocument {
   Lines lines_;
   std::vector<std::unique_ptr<JournalEntry>> journal_;
   FindData find_;
-  std::size_t clipboard_limit_ = kClipboardLimit;
-  std::string app_title_ = "Foresta 2.8";
+  std::size_t clipboardLimit_ = kClipboardLimit;
+  std::string appTitle_ = "Foresta 2.8";
 };
 
 }  // namespace foresta

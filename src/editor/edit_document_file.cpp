@@ -25,11 +25,11 @@ int EditDocument::Read(int max_lines) {
       break;
     case kReadTooManyLines:
       PartFile = true;
-      prompter_->Message(app_title_, kTooManyLines, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
+      prompter_->Message(appTitle_, kTooManyLines, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
       break;
     case kReadIoError:
       PartFile = true;
-      prompter_->Message(app_title_, kPartLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
+      prompter_->Message(appTitle_, kPartLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
       break;
     default:
       break;
@@ -100,9 +100,9 @@ int EditDocument::Revert(int max_lines) {
   ClearJournal();
   PartFile = result != kReadOk;
   if (result == kReadTooManyLines) {
-    prompter_->Message(app_title_, kTooManyLines, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
+    prompter_->Message(appTitle_, kTooManyLines, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
   } else if (result == kReadIoError) {
-    prompter_->Message(app_title_, kPartLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
+    prompter_->Message(appTitle_, kPartLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
   }
   IsDirty = false;
   CollapseTo(Start());

@@ -37,8 +37,8 @@ class WaitCursor {
 
 TEditClient::TEditClient(QWidget* parent, const QString& file_name, EditPrompter* prompter)
     : QAbstractScrollArea(parent),
-      own_prompter_(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
-      doc_(this, prompter ? prompter : own_prompter_.get()),
+      ownPrompter_(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
+      doc_(this, prompter ? prompter : ownPrompter_.get()),
       metrics_(QApplication::font()) {
   setObjectName(QStringLiteral("TEDITCLIENT"));
   viewport()->setCursor(Qt::IBeamCursor);
@@ -48,8 +48,8 @@ TEditClient::TEditClient(QWidget* parent, const QString& file_name, EditPrompter
   // Line pitch and tab stops come from the font of this moment; the tab
   // stops never move afterwards.
   MeasureFont(font());
-  tab_stop_ = 4 * char_width_;
-  caret_width_ = 2 * std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth) / 2);
+  tabStop_ = 4 * charWidth_;
+  caretWidth_ = 2 * std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth) / 2);
   horizontalScrollBar()->setRange(0, kHorizontalRange);
   horizontalScrollBar()->setSingleStep(1);
   verticalScrollBar()->setSingleStep(1);
@@ -63,13 +63,13 @@ TEditClient::TEditClient(QWidget* parent, const QString& file_name, EditPrompter
 }
 
 TEditClient::~TEditClient() {
-  if (find_dialog_) delete find_dialog_.data();
+  if (findDialog_) delete findDialog_.data();
 }
 
 void TEditClient::MeasureFont(const QFont& font) {
   metrics_ = QFontMetrics(font);
-  line_height_ = std::max(1, metrics_.height() + std::max(0, metrics_.leading()));
-  char_width_ = std::max(1, metrics_.averageCharWidth());
+  lineHeight_ = std::max(1, metrics_.height() + std::max(0, metrics_.leading()));
+  charWidth_ = std::max(1, metrics_.averageCharWidth());
 }
 
 void TEditClient::SetCaption() {
@@ -91,7 +91,7 @@ int TEditClient::TextWidth(std::string_view text) const {
       x += metrics_.horizontalAdvance(QString::fromLatin1(text.data() + start, static_cast<qsizetype>(end - start)));
     }
     if (tab == std::string_view::npos) break;
-    x = (x / tab_stop_ + 1) * tab_stop_;
+    x = (x / tabStop_ + 1) * tabStop_;
     start = tab + 1;
   }
   return x;
@@ -110,19 +110,19 @@ void TEditClient::ScrollTo(int x, int y) {
 
 void TEditClient::SetLineCount(int count) {
   verticalScrollBar()->setRange(0, std::max(0, count - 1));
-  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / line_height_));
+  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / lineHeight_));
 }
 
 void TEditClient::InvalidateLineFrom(int line, std::size_t column) {
-  int y = (line - ScrollY()) * line_height_;
-  if (y + line_height_ <= 0 || y >= ClientHeight()) return;
+  int y = (line - ScrollY()) * lineHeight_;
+  if (y + lineHeight_ <= 0 || y >= ClientHeight()) return;
   int x = std::max(0, doc_.PosToPoint(doc_.Pos(line, column)).x);
-  viewport()->update(QRect(x, y, ClientWidth() - x, line_height_));
+  viewport()->update(QRect(x, y, ClientWidth() - x, lineHeight_));
 }
 
 void TEditClient::InvalidateLines(int first, int last) {
-  int top = (first - ScrollY()) * line_height_;
-  int bottom = (last + 1 - ScrollY()) * line_height_;
+  int top = (first - ScrollY()) * lineHeight_;
+  int bottom = (last + 1 - ScrollY()) * lineHeight_;
   top = std::max(top, 0);
   bottom = std::min(bottom, ClientHeight());
   if (bottom <= top) return;
@@ -130,7 +130,7 @@ void TEditClient::InvalidateLines(int first, int last) {
 }
 
 void TEditClient::InvalidateBelow(int line) {
-  int top = std::max(0, (line - ScrollY()) * line_height_);
+  int top = std::max(0, (line - ScrollY()) * lineHeight_);
   if (top >= ClientHeight()) return;
   viewport()->update(QRect(0, top, ClientWidth(), ClientHeight() - top));
 }
@@ -140,18 +140,18 @@ void TEditClient::InvalidateAll() { viewport()->update(); }
 void TEditClient::UpdateWindow() {}
 
 QRect TEditClient::CaretRect() const {
-  if (doc_.Overwrite) return QRect(caret_point_.x, caret_point_.y, 3 * caret_width_, line_height_ / 2);
-  return QRect(caret_point_.x, caret_point_.y, caret_width_, line_height_);
+  if (doc_.Overwrite) return QRect(caretPoint_.x, caretPoint_.y, 3 * caretWidth_, lineHeight_ / 2);
+  return QRect(caretPoint_.x, caretPoint_.y, caretWidth_, lineHeight_);
 }
 
 void TEditClient::PlaceCaret(EditPoint point) {
   viewport()->update(CaretRect());
-  caret_point_ = point;
+  caretPoint_ = point;
   viewport()->update(CaretRect());
 }
 
 void TEditClient::CaretShapeChanged() {
-  viewport()->update(QRect(caret_point_.x, caret_point_.y, 3 * caret_width_, line_height_));
+  viewport()->update(QRect(caretPoint_.x, caretPoint_.y, 3 * caretWidth_, lineHeight_));
   emit OverwriteChanged(doc_.Overwrite);
 }
 
@@ -181,7 +181,7 @@ void TEditClient::DrawRun(QPainter& painter, const QFontMetrics& metrics, const 
       *x += width;
     }
     if (end == to) break;
-    int next = origin + ((*x - origin) / tab_stop_ + 1) * tab_stop_;
+    int next = origin + ((*x - origin) / tabStop_ + 1) * tabStop_;
     painter.fillRect(QRect(*x, y, next - *x, height), back);
     *x = next;
     start = end + 1;
@@ -191,7 +191,7 @@ void TEditClient::DrawRun(QPainter& painter, const QFontMetrics& metrics, const 
 void TEditClient::PaintText(QPainter& painter, int first_line, const QRect& rect, bool printing) {
   const Lines& lines = doc_.Text();
   QFontMetrics metrics = printing ? painter.fontMetrics() : metrics_;
-  int pitch = printing ? std::max(1, painter.fontMetrics().lineSpacing()) : line_height_;
+  int pitch = printing ? std::max(1, painter.fontMetrics().lineSpacing()) : lineHeight_;
   int first = 0;
   int last = 0;
   int origin = 0;
@@ -202,7 +202,7 @@ void TEditClient::PaintText(QPainter& painter, int first_line, const QRect& rect
   } else {
     first = first_line + std::max(0, rect.top()) / pitch;
     last = std::min(lines.LastLine(), first + rect.height() / pitch + 1);
-    origin = -ScrollX() * char_width_;
+    origin = -ScrollX() * charWidth_;
     painter.fillRect(rect, palette().color(QPalette::Base));
   }
   TEditPos sel_start = doc_.SelStart;
@@ -232,7 +232,7 @@ void TEditClient::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   painter.setFont(font());
   PaintText(painter, ScrollY(), event->rect(), false);
-  if (caret_visible_) painter.fillRect(CaretRect(), palette().color(QPalette::Text));
+  if (caretVisible_) painter.fillRect(CaretRect(), palette().color(QPalette::Text));
 }
 
 // ---- Input ----
@@ -305,7 +305,7 @@ void TEditClient::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TEditClient::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
-  caret_visible_ = true;
+  caretVisible_ = true;
   PlaceCaret(doc_.PosToPoint(doc_.Caret));
   emit CaretPositionChanged();
   emit TextChanged();
@@ -314,7 +314,7 @@ void TEditClient::focusInEvent(QFocusEvent* event) {
 
 void TEditClient::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
-  caret_visible_ = false;
+  caretVisible_ = false;
   viewport()->update(CaretRect());
 }
 
@@ -332,19 +332,19 @@ void TEditClient::changeEvent(QEvent* event) {
 
 void TEditClient::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / line_height_));
-  horizontalScrollBar()->setPageStep(std::max(1, ClientWidth() / char_width_));
+  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / lineHeight_));
+  horizontalScrollBar()->setPageStep(std::max(1, ClientWidth() / charWidth_));
 }
 
 void TEditClient::scrollContentsBy(int, int) {
   viewport()->update();
-  caret_point_ = doc_.PosToPoint(doc_.Caret);
+  caretPoint_ = doc_.PosToPoint(doc_.Caret);
 }
 
 bool TEditClient::focusNextPrevChild(bool) { return false; }
 
 void TEditClient::closeEvent(QCloseEvent* event) {
-  if (!close_confirmed_ && !doc_.CanClose()) {
+  if (!closeConfirmed_ && !doc_.CanClose()) {
     event->ignore();
     return;
   }
@@ -386,31 +386,31 @@ void TEditClient::ClearAll() { doc_.ClearAll(); }
 void TEditClient::SelectAll() { doc_.SelectAll(); }
 
 void TEditClient::OpenSearchDialog(bool replace) {
-  if (find_dialog_ && is_replace_ == replace) {
-    find_dialog_->show();
-    find_dialog_->setEnabled(true);
-    find_dialog_->raise();
-    find_dialog_->activateWindow();
+  if (findDialog_ && isReplace_ == replace) {
+    findDialog_->show();
+    findDialog_->setEnabled(true);
+    findDialog_->raise();
+    findDialog_->activateWindow();
     return;
   }
-  if (find_dialog_) {
+  if (findDialog_) {
     // The replaced dialog must not report its closing as ours.
-    find_dialog_->disconnect(this);
-    delete find_dialog_.data();
+    findDialog_->disconnect(this);
+    delete findDialog_.data();
   }
-  find_dialog_ = new FindReplaceDialog(doc_.FindRecord(), replace, this);
-  connect(find_dialog_.data(), &FindReplaceDialog::Request, this, &TEditClient::OnFindRequest);
-  is_replace_ = replace;
-  find_dialog_->show();
+  findDialog_ = new FindReplaceDialog(doc_.FindRecord(), replace, this);
+  connect(findDialog_.data(), &FindReplaceDialog::Request, this, &TEditClient::OnFindRequest);
+  isReplace_ = replace;
+  findDialog_->show();
 }
 
 void TEditClient::Find() { OpenSearchDialog(false); }
 void TEditClient::Replace() { OpenSearchDialog(true); }
 
 void TEditClient::Next() {
-  if (!find_dialog_) return;
+  if (!findDialog_) return;
   doc_.Caret.Normalise();
-  FindData data = find_dialog_->Data();
+  FindData data = findDialog_->Data();
   data.flags |= FindData::kFindNext;
   OnFindRequest(data);
 }
@@ -418,7 +418,7 @@ void TEditClient::Next() {
 void TEditClient::OnFindRequest(const FindData& data) {
   doc_.FindRecord() = data;
   if (data.flags & FindData::kDialogTerm) {
-    find_dialog_.clear();
+    findDialog_.clear();
     return;
   }
   WaitCursor wait;
@@ -445,9 +445,9 @@ void TEditClient::Revert() {
 
 void TEditClient::Close() {
   if (!doc_.CanClose()) return;
-  close_confirmed_ = true;
+  closeConfirmed_ = true;
   QWidget* frame = parentWidget() ? parentWidget() : this;
-  if (!frame->close()) close_confirmed_ = false;
+  if (!frame->close()) closeConfirmed_ = false;
 }
 
 }  // namespace foresta

@@ -40,19 +40,19 @@ class TEditClient : public QAbstractScrollArea, public EditView {
 
   // The tab stop distance, pixels: four average characters of the font of
   // the moment the editor was built.
-  int TabStop() const { return tab_stop_; }
-  int CaretWidth() const { return caret_width_; }
+  int TabStop() const { return tabStop_; }
+  int CaretWidth() const { return caretWidth_; }
   QRect CaretRect() const;
-  bool IsReplace() const { return is_replace_; }
-  FindReplaceDialog* FindDialog() const { return find_dialog_.data(); }
+  bool IsReplace() const { return isReplace_; }
+  FindReplaceDialog* FindDialog() const { return findDialog_.data(); }
   int BeepCount() const { return beeps_; }
 
   // Asks about unsaved changes; false keeps the window open.
   bool CanClose() { return doc_.CanClose(); }
 
   // EditView.
-  int LineHeight() const override { return line_height_; }
-  int CharWidth() const override { return char_width_; }
+  int LineHeight() const override { return lineHeight_; }
+  int CharWidth() const override { return charWidth_; }
   int TextWidth(std::string_view text) const override;
   int ClientWidth() const override;
   int ClientHeight() const override;
@@ -122,19 +122,19 @@ class TEditClient : public QAbstractScrollArea, public EditView {
                std::size_t to, int origin, int* x, int y, int height, bool highlighted, int right_limit);
   EditPoint ToPoint(const QPoint& p) const { return {p.x(), p.y()}; }
 
-  std::unique_ptr<EditPrompter> own_prompter_;
+  std::unique_ptr<EditPrompter> ownPrompter_;
   EditDocument doc_;
   QFontMetrics metrics_;
-  int line_height_ = 16;
-  int char_width_ = 8;
-  int caret_width_ = 2;
-  int tab_stop_ = 32;
-  EditPoint caret_point_;
-  bool caret_visible_ = false;
-  bool is_replace_ = false;
-  bool close_confirmed_ = false;
+  int lineHeight_ = 16;
+  int charWidth_ = 8;
+  int caretWidth_ = 2;
+  int tabStop_ = 32;
+  EditPoint caretPoint_;
+  bool caretVisible_ = false;
+  bool isReplace_ = false;
+  bool closeConfirmed_ = false;
   int beeps_ = 0;
-  QPointer<FindReplaceDialog> find_dialog_;
+  QPointer<FindReplaceDialog> findDialog_;
 };
 
 }  // namespace foresta

@@ -26,13 +26,13 @@ class FindReplaceDialog : public QDialog {
   FindData Data() const;
 
   QLineEdit* FindEdit() const { return find_; }
-  QLineEdit* ReplaceEdit() const { return replace_with_; }
-  QCheckBox* WholeWordBox() const { return whole_word_; }
-  QCheckBox* MatchCaseBox() const { return match_case_; }
+  QLineEdit* ReplaceEdit() const { return replaceWith_; }
+  QCheckBox* WholeWordBox() const { return wholeWord_; }
+  QCheckBox* MatchCaseBox() const { return matchCase_; }
   QRadioButton* UpButton() const { return up_; }
-  QPushButton* FindNextButton() const { return find_next_; }
-  QPushButton* ReplaceButton() const { return replace_button_; }
-  QPushButton* ReplaceAllButton() const { return replace_all_; }
+  QPushButton* FindNextButton() const { return findNext_; }
+  QPushButton* ReplaceButton() const { return replaceButton_; }
+  QPushButton* ReplaceAllButton() const { return replaceAll_; }
 
  signals:
   void Request(const foresta::FindData& data);
@@ -45,16 +45,16 @@ class FindReplaceDialog : public QDialog {
   void Send(std::uint32_t request);
 
   bool replace_;
-  bool closing_sent_ = false;
+  bool closingSent_ = false;
   QLineEdit* find_ = nullptr;
-  QLineEdit* replace_with_ = nullptr;
-  QCheckBox* whole_word_ = nullptr;
-  QCheckBox* match_case_ = nullptr;
+  QLineEdit* replaceWith_ = nullptr;
+  QCheckBox* wholeWord_ = nullptr;
+  QCheckBox* matchCase_ = nullptr;
   QRadioButton* up_ = nullptr;
   QRadioButton* down_ = nullptr;
-  QPushButton* find_next_ = nullptr;
-  QPushButton* replace_button_ = nullptr;
-  QPushButton* replace_all_ = nullptr;
+  QPushButton* findNext_ = nullptr;
+  QPushButton* replaceButton_ = nullptr;
+  QPushButton* replaceAll_ = nullptr;
 };
 
 }  // namespace foresta
