@@ -124,7 +124,6 @@ class EditDocument {
   EditView* View() const { return view_; }
 
   void SetClipboardLimit(std::size_t limit) { clipboardLimit_ = limit; }
-  void SetAppTitle(std::string title) { appTitle_ = std::move(title); }
   // The caption for questions about this document.
   std::string Caption() const { return FileName.empty() ? kUntitled : FileName; }
 

@@ -54,9 +54,6 @@ class Lines {
   // Drops spare capacity beyond a small gap, e.g. after a file was loaded.
   void Compact();
 
-  // Capacity in line slots; used by the memory benchmark.
-  std::size_t Capacity() const { return storage_.capacity(); }
-
  private:
   std::size_t GapSize() const { return gapEnd_ - gapStart_; }
   std::size_t Slot(int index) const {

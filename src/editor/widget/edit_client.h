@@ -41,7 +41,6 @@ class TEditClient : public QAbstractScrollArea, public EditView {
   // The tab stop distance, pixels: four average characters of the font of
   // the moment the editor was built.
   int TabStop() const { return tabStop_; }
-  int CaretWidth() const { return caretWidth_; }
   QRect CaretRect() const;
   bool IsReplace() const { return isReplace_; }
   FindReplaceDialog* FindDialog() const { return findDialog_.data(); }

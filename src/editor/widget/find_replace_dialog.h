@@ -28,10 +28,7 @@ class FindReplaceDialog : public QDialog {
   QLineEdit* FindEdit() const { return find_; }
   QLineEdit* ReplaceEdit() const { return replaceWith_; }
   QCheckBox* WholeWordBox() const { return wholeWord_; }
-  QCheckBox* MatchCaseBox() const { return matchCase_; }
-  QRadioButton* UpButton() const { return up_; }
   QPushButton* FindNextButton() const { return findNext_; }
-  QPushButton* ReplaceButton() const { return replaceButton_; }
   QPushButton* ReplaceAllButton() const { return replaceAll_; }
 
  signals:
