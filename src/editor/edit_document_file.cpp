@@ -15,7 +15,9 @@ constexpr const char* kChanged = "This file has changed. Do you want to save the
 
 int EditDocument::Read(int max_lines) {
   PartFile = false;
+  std::size_t before = CharacterCount();
   int result = ReadDocument(FileName, &lines_, max_lines);
+  RecountSize();
   CollapseTo(Start());
   view_->SetLineCount(lines_.Count());
   switch (result) {
@@ -34,6 +36,7 @@ int EditDocument::Read(int max_lines) {
     default:
       break;
   }
+  view_->TextReplaced(0, 0, before, CharacterCount());
   view_->ContentsChanged(false);
   return result;
 }
@@ -52,6 +55,8 @@ int EditDocument::Write() {
 
 bool EditDocument::Save() {
   if (FileName.empty()) return SaveAs();
+  // Rewriting an unchanged file could only change its line ends.
+  if (!IsDirty) return true;
   if (PartFile &&
       prompter_->Message("WARNING!", kPartSave, EditPrompter::Buttons::kYesNo,
                          EditPrompter::Icon::kStop) != EditPrompter::Answer::kYes) {
@@ -96,7 +101,9 @@ int EditDocument::Revert(int max_lines) {
     prompter_->Message(FileName, kNotLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
     return result;
   }
+  std::size_t before = CharacterCount();
   lines_.Swap(fresh);
+  RecountSize();
   ClearJournal();
   PartFile = result != kReadOk;
   if (result == kReadTooManyLines) {
@@ -108,6 +115,7 @@ int EditDocument::Revert(int max_lines) {
   CollapseTo(Start());
   view_->SetLineCount(lines_.Count());
   ScrollToCaret();
+  view_->TextReplaced(0, 0, before, CharacterCount());
   view_->ContentsChanged(false);
   view_->InvalidateAll();
   return result;
