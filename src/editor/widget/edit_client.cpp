@@ -1,5 +1,6 @@
 #include "editor/widget/edit_client.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -12,7 +13,9 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <limits>
 
+#include "editor/widget/edit_client_accessible.h"
 #include "editor/widget/message_box_prompter.h"
 
 namespace foresta {
@@ -41,14 +44,14 @@ TEditClient::TEditClient(QWidget* parent, const QString& file_name, EditPrompter
       doc_(this, prompter ? prompter : ownPrompter_.get()),
       metrics_(QApplication::font()) {
   setObjectName(QStringLiteral("TEDITCLIENT"));
+  EditClientAccessible::Install();
+  accessibilityOn_ = QAccessible::isActive();
+  QAccessible::installActivationObserver(this);
   viewport()->setCursor(Qt::IBeamCursor);
   setFocusPolicy(Qt::StrongFocus);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  // Line pitch and tab stops come from the font of this moment; the tab
-  // stops never move afterwards.
   MeasureFont(font());
-  tabStop_ = 4 * charWidth_;
   caretWidth_ = 2 * std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth) / 2);
   horizontalScrollBar()->setRange(0, kHorizontalRange);
   horizontalScrollBar()->setSingleStep(1);
@@ -60,9 +63,11 @@ TEditClient::TEditClient(QWidget* parent, const QString& file_name, EditPrompter
   }
   SetLineCount(doc_.Text().Count());
   SetCaption();
+  state_ = CurrentState();
 }
 
 TEditClient::~TEditClient() {
+  QAccessible::removeActivationObserver(this);
   if (findDialog_) delete findDialog_.data();
 }
 
@@ -70,6 +75,8 @@ void TEditClient::MeasureFont(const QFont& font) {
   metrics_ = QFontMetrics(font);
   lineHeight_ = std::max(1, metrics_.height() + std::max(0, metrics_.leading()));
   charWidth_ = std::max(1, metrics_.averageCharWidth());
+  // Tabs keep four average characters of whatever font is in use.
+  tabStop_ = 4 * charWidth_;
 }
 
 void TEditClient::SetCaption() {
@@ -77,6 +84,133 @@ void TEditClient::SetCaption() {
   QWidget* frame = parentWidget() ? parentWidget() : this;
   frame->setWindowTitle(caption);
   emit CaptionChanged(caption);
+  if (accessibilityOn_) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    NotifyAccessibility(&event);
+  }
+}
+
+// ---- State reports ----
+
+TEditClient::State TEditClient::CurrentState() const {
+  State state;
+  state.selection = doc_.HasSelection();
+  state.undo = doc_.CanUndo();
+  state.redo = doc_.CanRedo();
+  state.dirty = doc_.IsDirty;
+  state.searching = !findDialog_.isNull();
+  state.replacing = state.searching && isReplace_;
+  state.caretLine = doc_.Caret.Line;
+  state.caretColumn = doc_.Caret.EffectiveColumn();
+  state.selStartLine = doc_.SelStart.Line;
+  state.selStartColumn = doc_.SelStart.EffectiveColumn();
+  state.selEndLine = doc_.SelEnd.Line;
+  state.selEndColumn = doc_.SelEnd.EffectiveColumn();
+  return state;
+}
+
+int TEditClient::AccessibleOffset(const TEditPos& pos) const {
+  return static_cast<int>(std::min<std::size_t>(doc_.OffsetOf(pos), std::numeric_limits<int>::max()));
+}
+
+void TEditClient::NoteState() {
+  const State now = CurrentState();
+  const State before = state_;
+  state_ = now;
+  if (!now.SameCommands(before)) emit CommandStateChanged();
+  // Finding an offset walks the lines above it: only when someone listens.
+  if (!accessibilityOn_) return;
+  const bool selectionMoved = now.selStartLine != before.selStartLine ||
+                              now.selStartColumn != before.selStartColumn ||
+                              now.selEndLine != before.selEndLine ||
+                              now.selEndColumn != before.selEndColumn;
+  if (selectionMoved && (now.selection || before.selection)) {
+    int start = now.selection ? AccessibleOffset(doc_.SelStart) : -1;
+    int end = now.selection ? AccessibleOffset(doc_.SelEnd) : -1;
+    QAccessibleTextSelectionEvent event(this, start, end);
+    event.setCursorPosition(AccessibleOffset(doc_.Caret));
+    NotifyAccessibility(&event);
+  }
+  if (now.caretLine != before.caretLine || now.caretColumn != before.caretColumn) {
+    QAccessibleTextCursorEvent event(this, AccessibleOffset(doc_.Caret));
+    NotifyAccessibility(&event);
+  }
+}
+
+void TEditClient::NotifyAccessibility(QAccessibleEvent* event) { QAccessible::updateAccessibility(event); }
+
+void TEditClient::CaretMoved(bool) {
+  emit CaretPositionChanged();
+  if (stepDepth_ == 0) NoteState();
+}
+
+void TEditClient::ContentsChanged(bool) {
+  emit TextChanged();
+  if (stepDepth_ == 0) NoteState();
+}
+
+void TEditClient::TextReplaced(int line, std::size_t column, std::size_t removed, std::size_t inserted) {
+  if (!accessibilityOn_) return;
+  const TEditPos at = doc_.Pos(line, column);
+  const int offset = AccessibleOffset(at);
+  const std::size_t start = doc_.OffsetOf(at);
+  const QString added = TextRange(start, start + inserted);
+  // Qt's own editors report removed text by its length alone, as blanks.
+  const QString gone(static_cast<qsizetype>(std::min<std::size_t>(removed, std::numeric_limits<int>::max())),
+                     QLatin1Char(' '));
+  if (removed == 0) {
+    QAccessibleTextInsertEvent event(this, offset, added);
+    NotifyAccessibility(&event);
+  } else if (inserted == 0) {
+    QAccessibleTextRemoveEvent event(this, offset, gone);
+    NotifyAccessibility(&event);
+  } else {
+    QAccessibleTextUpdateEvent event(this, offset, gone, added);
+    NotifyAccessibility(&event);
+  }
+}
+
+void TEditClient::ShowMessage(const std::string& text) {
+  emit StatusMessage(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+QString TEditClient::TextRange(std::size_t start, std::size_t end) const {
+  if (end < start) std::swap(start, end);
+  const std::string text = doc_.TextBetween(doc_.PosAtOffset(start), doc_.PosAtOffset(end));
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void TEditClient::ReplaceRange(std::size_t start, std::size_t end, const QString& text) {
+  Step step(this);
+  TEditPos from = doc_.PosAtOffset(std::min(start, end));
+  TEditPos to = doc_.PosAtOffset(std::max(start, end));
+  doc_.SelStart = from;
+  doc_.SelEnd = to;
+  doc_.Caret = from;
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(text.size()));
+  for (QChar c : text) {
+    if (c.unicode() <= 0xFF) bytes.push_back(static_cast<char>(c.unicode()));
+  }
+  if (bytes.empty() && !text.isEmpty()) {
+    Beep(BeepKind::kPlain);
+  } else if (bytes.empty()) {
+    doc_.DeleteCommand();
+  } else {
+    doc_.Paste(bytes);
+  }
+  viewport()->update();
+}
+
+void TEditClient::SelectRange(std::size_t anchor, std::size_t caret) {
+  Step step(this);
+  TEditPos a = doc_.PosAtOffset(anchor);
+  TEditPos c = doc_.PosAtOffset(caret);
+  doc_.SelStart = std::min(a, c);
+  doc_.SelEnd = std::max(a, c);
+  doc_.Caret = c;
+  doc_.ScrollToCaret();
+  viewport()->update();
 }
 
 // ---- EditView ----
@@ -238,12 +372,14 @@ void TEditClient::paintEvent(QPaintEvent* event) {
 // ---- Input ----
 
 void TEditClient::keyPressEvent(QKeyEvent* event) {
+  Step step(this);
   const Qt::KeyboardModifiers mods = event->modifiers();
   const bool shift = mods & Qt::ShiftModifier;
   const bool ctrl = mods & Qt::ControlModifier;
   const bool alt = mods & Qt::AltModifier;
   const int key = event->key();
   // The editing accelerators, for when no menu provides them.
+  if ((ctrl && key == Qt::Key_Y) || (ctrl && shift && key == Qt::Key_Z)) return Redo();
   if ((ctrl && key == Qt::Key_Z) || (alt && key == Qt::Key_Backspace)) return Undo();
   if ((ctrl && key == Qt::Key_X) || (shift && key == Qt::Key_Delete)) return Cut();
   if ((ctrl && key == Qt::Key_C) || (ctrl && key == Qt::Key_Insert)) return Copy();
@@ -284,21 +420,26 @@ void TEditClient::keyPressEvent(QKeyEvent* event) {
 }
 
 void TEditClient::mousePressEvent(QMouseEvent* event) {
+  Step step(this);
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
   setFocus(Qt::MouseFocusReason);
   doc_.MouseDown(ToPoint(event->position().toPoint()));
 }
 
 void TEditClient::mouseMoveEvent(QMouseEvent* event) {
+  Step step(this);
+  if (!doc_.Selecting) return;
   doc_.MouseMove(ToPoint(event->position().toPoint()));
 }
 
 void TEditClient::mouseReleaseEvent(QMouseEvent* event) {
+  Step step(this);
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
   doc_.MouseUp(ToPoint(event->position().toPoint()));
 }
 
 void TEditClient::mouseDoubleClickEvent(QMouseEvent* event) {
+  Step step(this);
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseDoubleClickEvent(event);
   doc_.DoubleClick();
 }
@@ -320,7 +461,7 @@ void TEditClient::focusOutEvent(QFocusEvent* event) {
 
 void TEditClient::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
-    // A new display font brings its own line pitch; the tab stops stay.
+    // A new display font brings its own line pitch and tab stops.
     MeasureFont(font());
     SetLineCount(doc_.Text().Count());
     PlaceCaret(doc_.PosToPoint(doc_.Caret));
@@ -354,9 +495,17 @@ void TEditClient::closeEvent(QCloseEvent* event) {
 // ---- Commands ----
 
 void TEditClient::Undo() {
+  Step step(this);
   if (!doc_.CanUndo()) return;
   WaitCursor wait;
   doc_.Undo();
+}
+
+void TEditClient::Redo() {
+  Step step(this);
+  if (!doc_.CanRedo()) return;
+  WaitCursor wait;
+  doc_.Redo();
 }
 
 bool TEditClient::CopyToClipboard() {
@@ -367,6 +516,7 @@ bool TEditClient::CopyToClipboard() {
 }
 
 void TEditClient::Cut() {
+  Step step(this);
   if (doc_.HasSelection() && CopyToClipboard()) doc_.DeleteCutSelection();
 }
 
@@ -375,22 +525,36 @@ void TEditClient::Copy() {
 }
 
 void TEditClient::Paste() {
+  Step step(this);
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) return;
   QByteArray bytes = QGuiApplication::clipboard()->text().toLatin1();
   doc_.Paste(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-void TEditClient::DeleteSelection() { doc_.DeleteCommand(); }
-void TEditClient::ClearAll() { doc_.ClearAll(); }
-void TEditClient::SelectAll() { doc_.SelectAll(); }
+void TEditClient::DeleteSelection() {
+  Step step(this);
+  doc_.DeleteCommand();
+}
+
+void TEditClient::ClearAll() {
+  Step step(this);
+  doc_.ClearAll();
+}
+
+void TEditClient::SelectAll() {
+  Step step(this);
+  doc_.SelectAll();
+}
 
 void TEditClient::OpenSearchDialog(bool replace) {
+  Step step(this);
   if (findDialog_ && isReplace_ == replace) {
     findDialog_->show();
     findDialog_->setEnabled(true);
     findDialog_->raise();
     findDialog_->activateWindow();
+    findDialog_->FocusSearchField();
     return;
   }
   if (findDialog_) {
@@ -402,6 +566,10 @@ void TEditClient::OpenSearchDialog(bool replace) {
   connect(findDialog_.data(), &FindReplaceDialog::Request, this, &TEditClient::OnFindRequest);
   isReplace_ = replace;
   findDialog_->show();
+  // Typing goes to the search field at once, never into the document.
+  findDialog_->raise();
+  findDialog_->activateWindow();
+  findDialog_->FocusSearchField();
 }
 
 void TEditClient::Find() { OpenSearchDialog(false); }
@@ -416,6 +584,7 @@ void TEditClient::Next() {
 }
 
 void TEditClient::OnFindRequest(const FindData& data) {
+  Step step(this);
   doc_.FindRecord() = data;
   if (data.flags & FindData::kDialogTerm) {
     findDialog_.clear();
@@ -426,18 +595,21 @@ void TEditClient::OnFindRequest(const FindData& data) {
 }
 
 bool TEditClient::Save() {
+  Step step(this);
   bool saved = doc_.Save();
   if (saved) SetCaption();
   return saved;
 }
 
 bool TEditClient::SaveAs() {
+  Step step(this);
   bool saved = doc_.SaveAs();
   if (saved) SetCaption();
   return saved;
 }
 
 void TEditClient::Revert() {
+  Step step(this);
   if (doc_.FileName.empty()) return;
   WaitCursor wait;
   doc_.Revert();

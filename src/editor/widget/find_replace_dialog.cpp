@@ -31,11 +31,14 @@ FindReplaceDialog::FindReplaceDialog(const FindData& data, bool replace, QWidget
   wholeWord_->setChecked(data.flags & FindData::kWholeWord);
   matchCase_ = new QCheckBox(QStringLiteral("Match &case"), this);
   matchCase_->setChecked(data.flags & FindData::kMatchCase);
+  wrapAround_ = new QCheckBox(QStringLiteral("Wrap ar&ound"), this);
+  wrapAround_->setChecked(data.wrapAround);
 
   auto* left = new QVBoxLayout;
   left->addLayout(fields);
   left->addWidget(wholeWord_);
   left->addWidget(matchCase_);
+  left->addWidget(wrapAround_);
   up_ = new QRadioButton(QStringLiteral("&Up"), this);
   down_ = new QRadioButton(QStringLiteral("&Down"), this);
   (data.flags & FindData::kDown ? down_ : up_)->setChecked(true);
@@ -90,9 +93,15 @@ FindData FindReplaceDialog::Data() const {
   if (down_->isChecked()) data.flags |= FindData::kDown;
   if (wholeWord_->isChecked()) data.flags |= FindData::kWholeWord;
   if (matchCase_->isChecked()) data.flags |= FindData::kMatchCase;
+  data.wrapAround = wrapAround_->isChecked();
   data.findWhat = find_->text().toLatin1().toStdString();
   if (replaceWith_) data.replaceWith = replaceWith_->text().toLatin1().toStdString();
   return data;
+}
+
+void FindReplaceDialog::FocusSearchField() {
+  find_->setFocus(Qt::ActiveWindowFocusReason);
+  find_->selectAll();
 }
 
 void FindReplaceDialog::Send(std::uint32_t request) {

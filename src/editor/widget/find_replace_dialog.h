@@ -15,6 +15,7 @@ namespace foresta {
 // The modeless Find or Replace dialog over a copy of the editor's
 // FindData. Each button sends the data with its request flag; closing
 // the dialog sends the closing flag. The dialog deletes itself on close.
+// Return is Find Next, Escape closes.
 class FindReplaceDialog : public QDialog {
   Q_OBJECT
 
@@ -28,8 +29,12 @@ class FindReplaceDialog : public QDialog {
   QLineEdit* FindEdit() const { return find_; }
   QLineEdit* ReplaceEdit() const { return replaceWith_; }
   QCheckBox* WholeWordBox() const { return wholeWord_; }
+  QCheckBox* WrapAroundBox() const { return wrapAround_; }
   QPushButton* FindNextButton() const { return findNext_; }
   QPushButton* ReplaceAllButton() const { return replaceAll_; }
+
+  // Gives the keyboard to the search field, its text selected.
+  void FocusSearchField();
 
  signals:
   void Request(const foresta::FindData& data);
@@ -47,6 +52,7 @@ class FindReplaceDialog : public QDialog {
   QLineEdit* replaceWith_ = nullptr;
   QCheckBox* wholeWord_ = nullptr;
   QCheckBox* matchCase_ = nullptr;
+  QCheckBox* wrapAround_ = nullptr;
   QRadioButton* up_ = nullptr;
   QRadioButton* down_ = nullptr;
   QPushButton* findNext_ = nullptr;
