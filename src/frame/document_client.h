@@ -11,14 +11,16 @@ namespace foresta {
 
 class EditPrompter;
 
-// Where a document window reports its caret position, its size and the
-// overwrite mode (the status bar of the main window).
+// Where a document window reports its caret position, its size, the
+// overwrite mode and short messages such as a search's outcome (the status
+// bar of the main window).
 class DocumentStatus {
  public:
   virtual ~DocumentStatus() = default;
   virtual void ShowCaretPosition(int line, int column) = 0;  // both from 1
   virtual void ShowDocumentSize(long long bytes) = 0;
   virtual void ShowOverwrite(bool on) = 0;
+  virtual void ShowMessage(const std::string& text) = 0;
 };
 
 // What a document window needs from the editor it holds.

@@ -20,6 +20,8 @@ class FrameStatusBar : public QStatusBar, public DocumentStatus {
   void ShowCaretPosition(int line, int column) override;
   void ShowDocumentSize(long long bytes) override;
   void ShowOverwrite(bool on) override;
+  // In the message field, for a while.
+  void ShowMessage(const std::string& text) override;
 
   // Empties the document fields (no document is active).
   void ClearDocumentFields();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -15,6 +16,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "editor/widget/edit_client.h"
 #include "frame/command_catalog.h"
 #include "frame/command_routing.h"
 #include "frame/drawn_icon.h"
@@ -35,6 +37,7 @@ QString FromText(const std::string& text) {
 QList<QKeySequence> Accelerators(int id) {
   switch (id) {
     case kCmEditUndo: return {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    case kCmEditRedo: return {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
     case kCmEditCut: return {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_X)};
     case kCmEditCopy: return {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)};
     case kCmEditPaste: return {QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_V)};
@@ -79,9 +82,15 @@ plume_edApp::plume_edApp(DocumentClientFactory factory, QWidget* parent)
   CreateStatusBar();
   setAcceptDrops(true);
   client_->setAcceptDrops(true);
-  connect(client_, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(false); });
+  connect(client_, &QMdiArea::subWindowActivated, this, [this] {
+    FollowActiveDocument();
+    UpdateActions();
+  });
+  // Paste follows the clipboard, whichever program changed it.
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+          &plume_edApp::UpdateActions);
   qApp->installEventFilter(this);
-  UpdateActions(false);
+  UpdateActions();
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize available = screen != nullptr ? screen->availableSize() : QSize(1280, 900);
@@ -140,8 +149,7 @@ void plume_edApp::CreateMenus() {
         menu->addAction(actions_.at(id));
       }
     }
-    connect(menu, &QMenu::aboutToShow, this, [this] { UpdateActions(true); });
-    connect(menu, &QMenu::aboutToHide, this, [this] { UpdateActions(false); });
+    connect(menu, &QMenu::aboutToShow, this, &plume_edApp::UpdateActions);
   }
 }
 
@@ -179,19 +187,28 @@ void plume_edApp::CreateStatusBar() {
 void plume_edApp::SetPrintHandler(PrintHandler handler, PrintUsable usable) {
   print_ = std::move(handler);
   printUsable_ = std::move(usable);
-  UpdateActions(false);
+  UpdateActions();
 }
 
-// Enables the commands that can act now. With `refine` the editor's own
-// conditions (a selection to cut, a change to undo) count too; without it
-// every editing command is on while a document is open, so that its keys
-// always reach the editor, which ignores what does not apply.
-void plume_edApp::UpdateActions(bool refine) {
+void plume_edApp::FollowActiveDocument() {
+  plume_edMDIChild* active = client_->ActiveDocument();
+  auto* editor = active != nullptr && active->Client() != nullptr
+                     ? dynamic_cast<TEditClient*>(active->Client()->Widget())
+                     : nullptr;
+  if (editor == nullptr) return;
+  connect(editor, &TEditClient::CommandStateChanged, this, &plume_edApp::UpdateActions,
+          Qt::UniqueConnection);
+}
+
+// Enables the commands that can act now, by the active editor's own
+// conditions (a selection to cut, a change to undo). A disabled command's
+// key still reaches the editor, which ignores what does not apply.
+void plume_edApp::UpdateActions() {
   plume_edMDIChild* active = client_->ActiveDocument();
   DocumentClient* document = active != nullptr ? active->Client() : nullptr;
   for (auto& [id, action] : actions_) {
     if (IsEditorCommand(id)) {
-      action->setEnabled(document != nullptr && (!refine || document->CommandEnabled(id)));
+      action->setEnabled(document != nullptr && document->CommandEnabled(id));
     } else if (id == kCmPrint || id == kCmPrintPreview || id == kCmPrintSetup) {
       action->setEnabled(print_ && document != nullptr &&
                          (!printUsable_ || printUsable_(document)));
@@ -234,7 +251,7 @@ void plume_edApp::RunWorkbenchCommand(int id) {
   const QString label = action != nullptr ? PlainLabel(action) : QString::number(id);
   runner_->Run((QStringLiteral("Foresta - ") + label).toStdString(),
                [this, id] { workbench_.Execute(id); });
-  UpdateActions(false);
+  UpdateActions();
 }
 
 void plume_edApp::EditorCommand(int id) {
@@ -266,7 +283,7 @@ void plume_edApp::FrameCommand(int id) {
       break;
     default: break;
   }
-  UpdateActions(false);
+  UpdateActions();
 }
 
 void plume_edApp::OpenFromDialog() {
@@ -381,7 +398,7 @@ void plume_edApp::dropEvent(QDropEvent* event) {
     if (url.isLocalFile()) client_->OpenFile(url.toLocalFile().toLocal8Bit().toStdString());
   }
   event->acceptProposedAction();
-  UpdateActions(false);
+  UpdateActions();
 }
 
 bool plume_edApp::eventFilter(QObject* watched, QEvent* event) {

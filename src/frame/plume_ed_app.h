@@ -68,7 +68,10 @@ class plume_edApp : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
-  void UpdateActions(bool refine);
+  void UpdateActions();
+  // Keeps the actions in step with the active editor's selection, journal
+  // and modified flag.
+  void FollowActiveDocument();
 
   void RunWorkbenchCommand(int id);
   void FrameCommand(int id);

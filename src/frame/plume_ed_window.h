@@ -26,9 +26,6 @@ class plume_edWindow : public TEditClient, public DocumentClient {
   QFont Font;
   void SelectFont();
 
-  // The size of the document as saved: every line with a two-byte line end.
-  long long SavedSize() const;
-
   // DocumentClient.
   QWidget* Widget() override { return this; }
   std::string Caption() const override { return Document().Caption(); }
