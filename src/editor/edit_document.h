@@ -135,8 +135,9 @@ class EditDocument {
   // Replaces, at each site (in document order, not overlapping, in the text
   // as it is), `removedLength` characters by texts.At(site), in one pass
   // over the affected lines; records nothing. Returns where the inserted
-  // texts stand afterwards and puts the texts taken out into `removed`.
-  std::vector<ReplaceSite> ReplaceAtSites(const std::vector<ReplaceSite>& sites,
+  // texts stand afterwards (in the vector it was given) and puts the texts
+  // taken out into `removed`.
+  std::vector<ReplaceSite> ReplaceAtSites(std::vector<ReplaceSite> sites,
                                           std::size_t removedLength, const ReplaceTexts& texts,
                                           ReplaceTexts* removed);
 

@@ -102,8 +102,11 @@ std::unique_ptr<JournalEntry> JEDelete::Undo(EditDocument& editor) {
 }
 
 std::unique_ptr<JournalEntry> JEReplaceAll::Undo(EditDocument& editor) {
+  // The entry is spent once undone: its sites become those of the entry
+  // that makes the replacements again.
   ReplaceTexts replaced;
-  std::vector<ReplaceSite> restored = editor.ReplaceAtSites(sites_, Length(), earlier_, &replaced);
+  std::vector<ReplaceSite> restored =
+      editor.ReplaceAtSites(std::move(sites_), Length(), earlier_, &replaced);
   TEditPos first = editor.Pos(restored.front().line, restored.front().column);
   auto again = std::make_unique<JEReplaceAll>(std::move(restored), earlier_.length, std::move(replaced));
   editor.CollapseTo(first);

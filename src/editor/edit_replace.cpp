@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "editor/edit_document.h"
 
@@ -14,17 +15,15 @@ std::size_t CountBreaks(std::string_view text) {
 
 }  // namespace
 
-std::vector<ReplaceSite> EditDocument::ReplaceAtSites(const std::vector<ReplaceSite>& sites,
+std::vector<ReplaceSite> EditDocument::ReplaceAtSites(std::vector<ReplaceSite> sites,
                                                       std::size_t removedLength,
                                                       const ReplaceTexts& texts,
                                                       ReplaceTexts* removed) {
-  std::vector<ReplaceSite> placed;
-  placed.reserve(sites.size());
   removed->pool.clear();
   removed->pool.reserve(sites.size() * removedLength);
   removed->length = removedLength;
   removed->shared = false;
-  if (sites.empty()) return placed;
+  if (sites.empty()) return sites;
   bool allSame = true;
   // Totals over the changed region, from the start of the first changed
   // line to the end of the last one, for the size and the view.
@@ -81,8 +80,9 @@ std::vector<ReplaceSite> EditDocument::ReplaceAtSites(const std::vector<ReplaceS
       removed->pool.append(taken);
       takenChars += taken.size();
       takenBreaks += CountBreaks(taken);
-      placed.push_back({static_cast<int>(first + shift + static_cast<long long>(outBreaks)),
-                        out.size() - outLineStart});
+      // Each site is read before it is overwritten with where its new text stands.
+      sites[i] = {static_cast<int>(first + shift + static_cast<long long>(outBreaks)),
+                  out.size() - outLineStart};
       std::string_view put = texts.At(i);
       putChars += put.size();
       putBreaks += CountBreaks(put);
@@ -95,7 +95,9 @@ std::vector<ReplaceSite> EditDocument::ReplaceAtSites(const std::vector<ReplaceS
     const int at = static_cast<int>(first + shift);
     const int oldCount = last - first + 1;
     if (outBreaks == 0 && oldCount == 1) {
-      lines_[at].swap(out);  // `out` keeps the old buffer for the next run
+      // A copy of its own size: `out` grew by doubling, and most lines of
+      // a large document are changed.
+      lines_[at] = std::string(out);
     } else {
       int k = 0;
       std::size_t from = 0;
@@ -127,7 +129,7 @@ std::vector<ReplaceSite> EditDocument::ReplaceAtSites(const std::vector<ReplaceS
   view_->SetLineCount(lines_.Count());
   view_->InvalidateAll();
   NoteChange(regionFirst, 0, regionChars, takenBreaks, regionChars - takenChars + putChars, putBreaks);
-  return placed;
+  return sites;
 }
 
 long long EditDocument::ReplaceAll() {
@@ -146,7 +148,8 @@ long long EditDocument::ReplaceAll() {
   }
   ReplaceTexts replacement{with, with.size(), true};
   ReplaceTexts earlier;
-  std::vector<ReplaceSite> placed = ReplaceAtSites(sites, find_.findWhat.size(), replacement, &earlier);
+  std::vector<ReplaceSite> placed =
+      ReplaceAtSites(std::move(sites), find_.findWhat.size(), replacement, &earlier);
   auto count = static_cast<long long>(placed.size());
   TEditPos end = Pos(placed.back().line, placed.back().column);
   end.MoveChars(static_cast<long long>(with.size()));

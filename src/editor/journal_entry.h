@@ -93,7 +93,6 @@ class JEReplaceAll : public JournalEntry {
         sites_(std::move(sites)),
         earlier_(std::move(earlier)) {}
   std::unique_ptr<JournalEntry> Undo(EditDocument& editor) override;
-  std::size_t SiteCount() const { return sites_.size(); }
 
  private:
   std::vector<ReplaceSite> sites_;

@@ -20,6 +20,7 @@ inline constexpr int kCmPrintSetup = 24338;
 inline constexpr int kCmExit = 24310;
 
 inline constexpr int kCmEditUndo = 24321;
+// The editor's additions take identifiers 760 to 779.
 inline constexpr int kCmEditRedo = 760;
 inline constexpr int kCmEditCut = 24322;
 inline constexpr int kCmEditCopy = 24323;

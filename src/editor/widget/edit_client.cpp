@@ -118,8 +118,9 @@ void TEditClient::NoteState() {
   const State before = state_;
   state_ = now;
   if (!now.SameCommands(before)) emit CommandStateChanged();
-  // Finding an offset walks the lines above it: only when someone listens.
-  if (!accessibilityOn_) return;
+  // Finding an offset walks the lines above it: only when someone listens
+  // (and can see the editor).
+  if (!accessibilityOn_ || !isVisible()) return;
   const bool selectionMoved = now.selStartLine != before.selStartLine ||
                               now.selStartColumn != before.selStartColumn ||
                               now.selEndLine != before.selEndLine ||
@@ -150,7 +151,7 @@ void TEditClient::ContentsChanged(bool) {
 }
 
 void TEditClient::TextReplaced(int line, std::size_t column, std::size_t removed, std::size_t inserted) {
-  if (!accessibilityOn_) return;
+  if (!accessibilityOn_ || !isVisible()) return;
   const TEditPos at = doc_.Pos(line, column);
   const int offset = AccessibleOffset(at);
   const std::size_t start = doc_.OffsetOf(at);
