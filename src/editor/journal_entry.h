@@ -55,7 +55,6 @@ class JEDelete : public JournalEntry {
   JEDelete(int line, std::size_t column, std::string text, bool chained)
       : JournalEntry(line, column, text.size(), chained), text_(std::move(text)) {}
   std::unique_ptr<JournalEntry> Undo(EditDocument& editor) override;
-  const std::string& Text() const { return text_; }
 
  private:
   std::string text_;

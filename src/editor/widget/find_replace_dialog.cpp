@@ -13,7 +13,7 @@
 namespace foresta {
 
 FindReplaceDialog::FindReplaceDialog(const FindData& data, bool replace, QWidget* parent)
-    : QDialog(parent), replace_(replace) {
+    : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
   setWindowTitle(replace ? QStringLiteral("Replace") : QStringLiteral("Find"));

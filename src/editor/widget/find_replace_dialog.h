@@ -22,7 +22,6 @@ class FindReplaceDialog : public QDialog {
  public:
   FindReplaceDialog(const FindData& data, bool replace, QWidget* parent);
 
-  bool IsReplace() const { return replace_; }
   // The current texts and options, without a request flag.
   FindData Data() const;
 
@@ -46,7 +45,6 @@ class FindReplaceDialog : public QDialog {
  private:
   void Send(std::uint32_t request);
 
-  bool replace_;
   bool closingSent_ = false;
   QLineEdit* find_ = nullptr;
   QLineEdit* replaceWith_ = nullptr;
