@@ -1,7 +1,9 @@
 // Speed and memory of the editor's document: loading a large file, typing a
-// character and pressing Enter in a document of a million lines. Each
-// figure comes with a straightforward transcription beside it as baseline:
-// a line-by-line getline loader and a plain array of lines.
+// character and pressing Enter in a document of a million lines, Replace
+// All of a word on every line and its Undo. Loading and Enter come with a
+// straightforward transcription beside them as baseline: a line-by-line
+// getline loader and a plain array of lines; Replace All's baseline, the
+// one-by-one search and replace, is in editor_window_bench.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <unistd.h>
@@ -173,6 +175,57 @@ void BM_UndoEnterInMillionLines(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UndoEnterInMillionLines)->Unit(benchmark::kMicrosecond)->Iterations(5000);
+
+// Replace All of a word on each of 400,000 lines, and its Undo, in the
+// document alone (the window's share is in editor_window_bench): each one
+// pass over the text, repainting the view once.
+struct WordDocument {
+  CountingView view;
+  SilentPrompter prompter;
+  EditDocument doc{&view, &prompter};
+  WordDocument() {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(kFileLines) * 60);
+    for (int i = 0; i < kFileLines; ++i) {
+      text.append("row ");
+      text.append(std::to_string(i));
+      text.append(": the value read at this station is ");
+      text.append(std::to_string(i * 7919 % 100000));
+      text.append("\n");
+    }
+    doc.InsertText(text, false);
+    doc.ClearJournal();
+    FindData& find = doc.FindRecord();
+    find.findWhat = "value";
+    find.replaceWith = "amount";
+    find.flags = FindData::kDown | FindData::kMatchCase | FindData::kReplaceAll;
+  }
+};
+
+void BM_ReplaceAllInDocument(benchmark::State& state) {
+  WordDocument words;
+  words.view.repainted = 0;
+  for (auto _ : state) {
+    words.doc.DoFindReplace();
+    state.PauseTiming();
+    words.doc.Undo();
+    state.ResumeTiming();
+  }
+  state.counters["lines_repainted"] =
+      static_cast<double>(words.view.repainted) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_ReplaceAllInDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_UndoReplaceAllInDocument(benchmark::State& state) {
+  WordDocument words;
+  for (auto _ : state) {
+    state.PauseTiming();
+    words.doc.DoFindReplace();
+    state.ResumeTiming();
+    words.doc.Undo();
+  }
+}
+BENCHMARK(BM_UndoReplaceAllInDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace foresta

@@ -18,16 +18,45 @@ void EditDocument::CollapseTo(const TEditPos& pos) {
   SelEnd = pos;
 }
 
+std::size_t EditDocument::OffsetOf(const TEditPos& pos) const {
+  std::size_t offset = 0;
+  for (int line = 0; line < pos.Line; ++line) offset += lines_.Length(line) + 1;
+  return offset + pos.EffectiveColumn();
+}
+
+TEditPos EditDocument::PosAtOffset(std::size_t offset) const {
+  for (int line = 0; line < lines_.LastLine(); ++line) {
+    std::size_t length = lines_.Length(line);
+    if (offset <= length) return Pos(line, offset);
+    offset -= length + 1;
+  }
+  return Pos(lines_.LastLine(), std::min(offset, lines_.Length(lines_.LastLine())));
+}
+
+std::string EditDocument::TextBetween(const TEditPos& start, const TEditPos& end) const {
+  std::string text;
+  for (int line = start.Line; line <= end.Line; ++line) {
+    std::string_view content = lines_[line];
+    std::size_t from = line == start.Line ? start.EffectiveColumn() : 0;
+    std::size_t to = line == end.Line ? end.EffectiveColumn() : content.size();
+    text.append(content.substr(from, to - from));
+    if (line != end.Line) text += '\n';
+  }
+  return text;
+}
+
 void EditDocument::RecordDeletion(const TEditPos& start, const TEditPos& end) {
   // Chunks keep the journal entries within their size limit; all of them
   // record the start, so undoing them in stack order rebuilds the text.
+  // Each chunk is allocated at its own size: a journal of many small
+  // deletions must not hold a large buffer for each.
   std::string chunk;
-  chunk.reserve(std::min<std::size_t>(JournalEntry::kChunkSize, 4096));
   bool chained = false;
   auto push = [&]() {
-    journal_.push_back(std::make_unique<JEDelete>(start.Line, start.Column, std::move(chunk), chained));
+    chunk.shrink_to_fit();
+    Record(std::make_unique<JEDelete>(start.Line, start.Column, std::move(chunk), chained));
     chained = true;
-    chunk.clear();
+    chunk = std::string();
   };
   auto append = [&](std::string_view piece) {
     while (!piece.empty()) {
@@ -57,7 +86,7 @@ void EditDocument::DeleteSelection(bool record) {
     CollapseTo(Caret);
     if (record && !Caret.AtDocumentEnd()) {
       std::string text = Caret.AtLineEnd() ? std::string("\n") : std::string(1, Caret.CharAt());
-      journal_.push_back(std::make_unique<JEDelete>(Caret.Line, Caret.Column, std::move(text), false));
+      Record(std::make_unique<JEDelete>(Caret.Line, Caret.Column, std::move(text), false));
     }
     DeleteChar();
     return;
@@ -68,16 +97,23 @@ void EditDocument::DeleteSelection(bool record) {
   if (start.Line == end.Line) {
     view_->InvalidateLineFrom(start.Line, start.Column);
     lines_[start.Line].erase(start.Column, end.Column - start.Column);
-  } else {
-    std::string& first = lines_[start.Line];
-    first.erase(start.Column);
-    first.append(lines_[end.Line], end.Column);
-    lines_.Erase(start.Line + 1, end.Line - start.Line);
-    view_->SetLineCount(lines_.Count());
-    view_->InvalidateBelow(start.Line);
+    IsDirty = true;
+    CollapseTo(start);
+    NoteChange(start.Line, start.Column, end.Column - start.Column, 0, 0, 0);
+    return;
   }
+  std::size_t breaks = static_cast<std::size_t>(end.Line - start.Line);
+  std::size_t removed = lines_.Length(start.Line) - start.Column + breaks + end.Column;
+  for (int line = start.Line + 1; line < end.Line; ++line) removed += lines_.Length(line);
+  std::string& first = lines_[start.Line];
+  first.erase(start.Column);
+  first.append(lines_[end.Line], end.Column);
+  lines_.Erase(start.Line + 1, end.Line - start.Line);
+  view_->SetLineCount(lines_.Count());
+  view_->InvalidateBelow(start.Line);
   IsDirty = true;
   CollapseTo(start);
+  NoteChange(start.Line, start.Column, removed, breaks, 0, 0);
 }
 
 void EditDocument::DeleteChar() {
@@ -89,11 +125,14 @@ void EditDocument::DeleteChar() {
     lines_.Erase(line + 1, 1);
     view_->SetLineCount(lines_.Count());
     view_->InvalidateBelow(line);
+    IsDirty = true;
+    NoteChange(line, Caret.Column, 1, 1, 0, 0);
   } else {
     view_->InvalidateLineFrom(line, Caret.Column);
     lines_[line].erase(Caret.Column, 1);
+    IsDirty = true;
+    NoteChange(line, Caret.Column, 1, 0, 0, 0);
   }
-  IsDirty = true;
 }
 
 void EditDocument::InsertChar(char ch, bool record) {
@@ -107,21 +146,24 @@ void EditDocument::InsertChar(char ch, bool record) {
     DeleteSelection(record);
     chained = true;
   }
-  if (record) journal_.push_back(std::make_unique<JEInsert>(Caret.Line, Caret.Column, 1, chained));
+  if (record) Record(std::make_unique<JEInsert>(Caret.Line, Caret.Column, 1, chained));
   IsDirty = true;
   int line = Caret.Line;
+  std::size_t column = Caret.Column;
   if (ch != '\n') {
-    lines_[line].insert(Caret.Column, 1, ch);
-    view_->InvalidateLineFrom(line, Caret.Column);
-    CollapseTo(Pos(line, Caret.Column + 1));
+    lines_[line].insert(column, 1, ch);
+    view_->InvalidateLineFrom(line, column);
+    CollapseTo(Pos(line, column + 1));
+    NoteChange(line, column, 0, 0, 1, 0);
     return;
   }
-  std::string tail = lines_[line].substr(Caret.Column);
-  lines_[line].erase(Caret.Column);
+  std::string tail = lines_[line].substr(column);
+  lines_[line].erase(column);
   lines_.Insert(line + 1, std::move(tail));
   view_->SetLineCount(lines_.Count());
   CollapseTo(Pos(line + 1, 0));
   view_->InvalidateBelow(line);
+  NoteChange(line, column, 0, 0, 1, 1);
 }
 
 void EditDocument::InsertText(std::string_view text, bool record) {
@@ -137,7 +179,7 @@ void EditDocument::InsertText(std::string_view text, bool record) {
     chained = true;
   }
   if (text.empty()) return;
-  if (record) journal_.push_back(std::make_unique<JEInsert>(Caret.Line, Caret.Column, text.size(), chained));
+  if (record) Record(std::make_unique<JEInsert>(Caret.Line, Caret.Column, text.size(), chained));
   IsDirty = true;
   int line = Caret.Line;
   std::size_t column = Caret.Column;
@@ -145,6 +187,7 @@ void EditDocument::InsertText(std::string_view text, bool record) {
     lines_[line].insert(column, text);
     view_->InvalidateLineFrom(line, column);
     CollapseTo(Pos(line, column + text.size()));
+    NoteChange(line, column, 0, 0, text.size(), 0);
     return;
   }
   // Whole pieces at a time: character by character would be quadratic in
@@ -170,43 +213,7 @@ void EditDocument::InsertText(std::string_view text, bool record) {
   }
   view_->SetLineCount(lines_.Count());
   view_->InvalidateBelow(line);
-}
-
-void EditDocument::Undo() {
-  if (journal_.empty()) return;
-  Caret.Normalise();
-  bool chained = true;
-  while (chained && !journal_.empty()) {
-    std::unique_ptr<JournalEntry> entry = std::move(journal_.back());
-    journal_.pop_back();
-    entry->Undo(*this);
-    chained = entry->Chained;
-  }
-  if (journal_.empty()) IsDirty = false;
-  view_->InvalidateAll();
-}
-
-void JEInsert::Undo(EditDocument& editor) {
-  if (Length() == 0) return;
-  TEditPos pos = editor.Pos(Line(), Column());
-  editor.CollapseTo(pos);
-  editor.SelEnd.MoveChars(static_cast<long long>(Length()));
-  editor.DeleteSelection(false);
-  editor.Caret = pos;
-  editor.ScrollToCaret();
-  editor.View()->ContentsChanged(false);
-}
-
-void JEDelete::Undo(EditDocument& editor) {
-  TEditPos pos = editor.Pos(Line(), Column());
-  editor.CollapseTo(pos);
-  bool overwrite = editor.Overwrite;
-  editor.Overwrite = false;
-  editor.InsertText(text_, false);
-  editor.Overwrite = overwrite;
-  editor.CollapseTo(pos);
-  editor.ScrollToCaret();
-  editor.View()->ContentsChanged(false);
+  NoteChange(line, column, 0, 0, text.size(), breaks);
 }
 
 bool EditDocument::CopySelection(std::string* text) {
@@ -231,14 +238,14 @@ bool EditDocument::CopySelection(std::string* text) {
   // limit, however long its first or last line.
   text->assign(lines_[start.Line], start.Column);
   *text += "\r\n";
-  if (text->size() >= clipboard_limit_) return refuse();
+  if (text->size() >= clipboardLimit_) return refuse();
   for (int line = start.Line + 1; line < end.Line; ++line) {
     *text += lines_[line];
     *text += "\r\n";
-    if (text->size() >= clipboard_limit_) return refuse();
+    if (text->size() >= clipboardLimit_) return refuse();
   }
   text->append(lines_[end.Line], 0, end.Column);
-  if (text->size() >= clipboard_limit_) return refuse();
+  if (text->size() >= clipboardLimit_) return refuse();
   return true;
 }
 

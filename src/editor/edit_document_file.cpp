@@ -15,7 +15,9 @@ constexpr const char* kChanged = "This file has changed. Do you want to save the
 
 int EditDocument::Read(int max_lines) {
   PartFile = false;
+  std::size_t before = CharacterCount();
   int result = ReadDocument(FileName, &lines_, max_lines);
+  RecountSize();
   CollapseTo(Start());
   view_->SetLineCount(lines_.Count());
   switch (result) {
@@ -25,15 +27,16 @@ int EditDocument::Read(int max_lines) {
       break;
     case kReadTooManyLines:
       PartFile = true;
-      prompter_->Message(app_title_, kTooManyLines, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
+      prompter_->Message(appTitle_, kTooManyLines, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
       break;
     case kReadIoError:
       PartFile = true;
-      prompter_->Message(app_title_, kPartLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
+      prompter_->Message(appTitle_, kPartLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
       break;
     default:
       break;
   }
+  view_->TextReplaced(0, 0, before, CharacterCount());
   view_->ContentsChanged(false);
   return result;
 }
@@ -52,6 +55,8 @@ int EditDocument::Write() {
 
 bool EditDocument::Save() {
   if (FileName.empty()) return SaveAs();
+  // Rewriting an unchanged file could only change its line ends.
+  if (!IsDirty) return true;
   if (PartFile &&
       prompter_->Message("WARNING!", kPartSave, EditPrompter::Buttons::kYesNo,
                          EditPrompter::Icon::kStop) != EditPrompter::Answer::kYes) {
@@ -96,18 +101,21 @@ int EditDocument::Revert(int max_lines) {
     prompter_->Message(FileName, kNotLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
     return result;
   }
+  std::size_t before = CharacterCount();
   lines_.Swap(fresh);
+  RecountSize();
   ClearJournal();
   PartFile = result != kReadOk;
   if (result == kReadTooManyLines) {
-    prompter_->Message(app_title_, kTooManyLines, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
+    prompter_->Message(appTitle_, kTooManyLines, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
   } else if (result == kReadIoError) {
-    prompter_->Message(app_title_, kPartLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
+    prompter_->Message(appTitle_, kPartLoaded, EditPrompter::Buttons::kOk, EditPrompter::Icon::kNone);
   }
   IsDirty = false;
   CollapseTo(Start());
   view_->SetLineCount(lines_.Count());
   ScrollToCaret();
+  view_->TextReplaced(0, 0, before, CharacterCount());
   view_->ContentsChanged(false);
   view_->InvalidateAll();
   return result;

@@ -26,8 +26,6 @@ class TEditPos {
   std::size_t Column = 0;
   bool Sticky = false;
 
-  const Lines* Store() const { return lines_; }
-
   // The column that counts: the smaller of Column and the line's length.
   std::size_t EffectiveColumn() const;
   std::size_t LineLength() const { return lines_->Length(Line); }

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cctype>
+#include <string>
 #include <string_view>
 
 #include "editor/edit_document.h"
@@ -18,6 +19,13 @@ bool IsWholeWord(std::string_view line, std::size_t at, std::size_t length, std:
   std::size_t end = at + length;
   if (end < line.size() && delimiters.find(line[end]) == std::string_view::npos) return false;
   return true;
+}
+
+std::string NotFound(std::string_view text) { return "Not found: " + std::string(text); }
+constexpr const char* kSearchWrapped = "Search wrapped";
+
+std::string Replaced(long long count) {
+  return "Replaced " + std::to_string(count) + (count == 1 ? " occurrence" : " occurrences");
 }
 
 // First occurrence of `text` in `line` starting at or after `from`.
@@ -80,28 +88,52 @@ void EditDocument::Select(const TEditPos& start, std::size_t length) {
   view_->InvalidateAll();
 }
 
-bool EditDocument::Search(bool down, bool match_case, bool whole_word, std::string_view text) {
+EditDocument::SearchOutcome EditDocument::FindNext(bool down, bool match_case, bool whole_word,
+                                                   std::string_view text) {
   Caret.Normalise();
   // An empty pattern would match everywhere and never let Replace All end.
-  if (text.empty()) return false;
+  if (text.empty()) return SearchOutcome::kCannotStart;
   std::optional<TEditPos> found;
   if (down) {
-    if (!Caret.Step(1)) return false;
+    if (!Caret.Step(1)) return SearchOutcome::kCannotStart;
     found = FindDown(Caret, match_case, whole_word, text);
   } else {
-    if (Caret.AtDocumentStart()) return false;
+    if (Caret.AtDocumentStart()) return SearchOutcome::kCannotStart;
     TEditPos before = Caret;
     Caret.Step(-1);
     found = FindUp(Caret, before, match_case, whole_word, text);
   }
   if (found) {
     Select(*found, text.size());
-    return true;
+    return SearchOutcome::kFound;
   }
   Caret.Step(down ? -1 : 1);
   CollapseTo(Caret);
   view_->InvalidateAll();
-  view_->Beep(EditView::BeepKind::kPlain);
+  return SearchOutcome::kNotFound;
+}
+
+bool EditDocument::Search(bool down, bool match_case, bool whole_word, std::string_view text) {
+  SearchOutcome outcome = FindNext(down, match_case, whole_word, text);
+  if (outcome == SearchOutcome::kNotFound) view_->Beep(EditView::BeepKind::kPlain);
+  return outcome == SearchOutcome::kFound;
+}
+
+bool EditDocument::FindNextWrapping(bool down, bool match_case, bool whole_word, bool wrap) {
+  const std::string& what = find_.findWhat;
+  SearchOutcome outcome = FindNext(down, match_case, whole_word, what);
+  if (outcome == SearchOutcome::kFound) return true;
+  if (wrap) {
+    std::optional<TEditPos> found = down ? FindDown(Start(), match_case, whole_word, what)
+                                         : FindUp(End(), End(), match_case, whole_word, what);
+    if (found) {
+      Select(*found, what.size());
+      view_->ShowMessage(kSearchWrapped);
+      return true;
+    }
+  }
+  if (outcome == SearchOutcome::kNotFound) view_->Beep(EditView::BeepKind::kPlain);
+  view_->ShowMessage(NotFound(what));
   return false;
 }
 
@@ -111,30 +143,44 @@ void EditDocument::Replace(std::string_view text) {
   view_->ContentsChanged(false);
 }
 
-int EditDocument::ReplaceAll() {
-  bool match_case = (find_.flags & FindData::kMatchCase) != 0;
-  bool whole_word = (find_.flags & FindData::kWholeWord) != 0;
+std::vector<ReplaceSite> EditDocument::FindReplaceSites(bool match_case, bool whole_word) const {
   const std::string& what = find_.findWhat;
-  // Every occurrence in the document, whatever the caret: searching on from
-  // just after each replacement, so a replacement never hides a match that
-  // follows it and text it inserted is never searched again.
-  int count = 0;
-  TEditPos from = Start();
-  while (std::optional<TEditPos> found = FindDown(from, match_case, whole_word, what)) {
-    CollapseTo(*found);
-    SelEnd.MoveChars(static_cast<long long>(what.size()));
-    std::size_t first_entry = journal_.size();
-    Replace(find_.replaceWith);
-    // One Undo takes back the whole Replace All.
-    if (count > 0 && first_entry < journal_.size()) journal_[first_entry]->Chained = true;
-    ++count;
-    from = Caret;
+  const std::string& with = find_.replaceWith;
+  constexpr int kLineStart = -1;
+  auto delimiter = [this](int c) {
+    return c == kLineStart || GetDelimiters().find(static_cast<char>(c)) != std::string_view::npos;
+  };
+  // The occurrences as a search meets them while replacing one by one: each
+  // found on from the end of the one before, in the text as the earlier
+  // replacements left it. Only the character before an occurrence can
+  // differ from the unchanged text, when a replacement ends right there.
+  std::vector<ReplaceSite> sites;
+  for (int line = 0; line < lines_.Count(); ++line) {
+    std::string_view content = lines_[line];
+    std::size_t column = 0;
+    std::size_t lastEnd = 0;
+    int beforeLastEnd = kLineStart;
+    for (;;) {
+      std::size_t at = FindForward(content, what, column, match_case);
+      if (at == std::string_view::npos) break;
+      int before = at > lastEnd ? static_cast<unsigned char>(content[at - 1]) : beforeLastEnd;
+      std::size_t end = at + what.size();
+      if (whole_word && !(delimiter(before) &&
+                          (end == content.size() || delimiter(static_cast<unsigned char>(content[end]))))) {
+        column = at + 1;
+        continue;
+      }
+      sites.push_back({line, at});
+      if (!with.empty()) {
+        beforeLastEnd = with.back() == '\n' ? kLineStart : static_cast<unsigned char>(with.back());
+      } else {
+        beforeLastEnd = before;
+      }
+      lastEnd = end;
+      column = end;
+    }
   }
-  if (count > 0) {
-    ScrollToCaret();
-    view_->InvalidateAll();
-  }
-  return count;
+  return sites;
 }
 
 void EditDocument::DoFindReplace() {
@@ -149,9 +195,13 @@ void EditDocument::DoFindReplace() {
   bool down = (flags & FindData::kDown) != 0;
   bool match_case = (flags & FindData::kMatchCase) != 0;
   bool whole_word = (flags & FindData::kWholeWord) != 0;
+  bool wrap = find_.wrapAround;
   bool found = false;
   if (flags & FindData::kReplaceAll) {
-    found = ReplaceAll() > 0;
+    long long count = ReplaceAll();
+    if (count < 0) return;  // refused, and said so
+    found = count > 0;
+    view_->ShowMessage(found ? Replaced(count) : NotFound(find_.findWhat));
   } else if (flags & FindData::kReplace) {
     // Replace the occurrence that is selected (the one the last Find Next
     // found), then look for the next one.
@@ -176,13 +226,13 @@ void EditDocument::DoFindReplace() {
       } else {
         CollapseTo(start);
       }
-      if (!Search(down, match_case, whole_word, find_.findWhat)) CollapseTo(down ? after : start);
+      if (!FindNextWrapping(down, match_case, whole_word, wrap)) CollapseTo(down ? after : start);
       found = true;
     } else {
-      found = Search(down, match_case, whole_word, find_.findWhat);
+      found = FindNextWrapping(down, match_case, whole_word, wrap);
     }
   } else {
-    found = Search(down, match_case, whole_word, find_.findWhat);
+    found = FindNextWrapping(down, match_case, whole_word, wrap);
   }
   if (!found) view_->Beep(EditView::BeepKind::kExclamation);
 }

@@ -1,6 +1,8 @@
 #ifndef FORESTA_EDITOR_EDIT_VIEW_H_
 #define FORESTA_EDITOR_EDIT_VIEW_H_
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace foresta {
@@ -55,6 +57,16 @@ class EditView {
   // Notifications for the status bar: the caret moved, the text changed.
   virtual void CaretMoved(bool) {}
   virtual void ContentsChanged(bool) {}
+
+  // The text changed at (line, column): `removed` characters gave way to
+  // `inserted` characters, a line end counting one. The position is the
+  // same before and after the change. For assistive technologies, which
+  // follow the text by character offsets.
+  virtual void TextReplaced(int /*line*/, std::size_t /*column*/, std::size_t /*removed*/,
+                            std::size_t /*inserted*/) {}
+
+  // A short report for the status bar, such as the outcome of a search.
+  virtual void ShowMessage(const std::string& /*text*/) {}
 };
 
 }  // namespace foresta

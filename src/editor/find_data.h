@@ -20,6 +20,9 @@ struct FindData {
   static constexpr std::size_t kMaxText = 80;
 
   std::uint32_t flags = kDown | kMatchCase;
+  // Find Next that reaches the end (or, searching up, the start) of the
+  // document goes on from the other end.
+  bool wrapAround = true;
   std::string findWhat;
   std::string replaceWith;
 };

@@ -2,13 +2,17 @@
 #define FORESTA_EDITOR_JOURNAL_ENTRY_H_
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace foresta {
 
 class EditDocument;
 
-// One recorded change of the text, owned by the undo journal.
+// One recorded change of the text, owned by the undo journal (or, once
+// undone, by the redo list).
 class JournalEntry {
  public:
   // The largest number of characters one deletion entry holds.
@@ -18,8 +22,9 @@ class JournalEntry {
       : line_(line), column_(column), length_(length), Chained(chained) {}
   virtual ~JournalEntry() = default;
 
-  // Reverts the change on `editor`. The base entry does nothing.
-  virtual void Undo(EditDocument& /*editor*/) {}
+  // Reverts the change on `editor` and returns the entry that makes the
+  // change again, or nullptr when there is none. The base entry does nothing.
+  virtual std::unique_ptr<JournalEntry> Undo(EditDocument& /*editor*/) { return nullptr; }
 
   int Line() const { return line_; }
   std::size_t Column() const { return column_; }
@@ -40,7 +45,7 @@ class JournalEntry {
 class JEInsert : public JournalEntry {
  public:
   using JournalEntry::JournalEntry;
-  void Undo(EditDocument& editor) override;
+  std::unique_ptr<JournalEntry> Undo(EditDocument& editor) override;
 };
 
 // A deletion at the position; keeps the deleted characters ("\n" for a line
@@ -49,11 +54,48 @@ class JEDelete : public JournalEntry {
  public:
   JEDelete(int line, std::size_t column, std::string text, bool chained)
       : JournalEntry(line, column, text.size(), chained), text_(std::move(text)) {}
-  void Undo(EditDocument& editor) override;
-  const std::string& Text() const { return text_; }
+  std::unique_ptr<JournalEntry> Undo(EditDocument& editor) override;
 
  private:
   std::string text_;
+};
+
+// Where one replacement of a Replace All stands.
+struct ReplaceSite {
+  int line = 0;
+  std::size_t column = 0;
+};
+
+// The texts of the sites of one Replace All, all of the same length: one
+// text per site, one after another, or a single text that every site shares.
+struct ReplaceTexts {
+  std::string pool;
+  std::size_t length = 0;
+  bool shared = false;
+
+  // REQUIRES: site < number of sites (any site when shared).
+  std::string_view At(std::size_t site) const {
+    return shared ? std::string_view(pool) : std::string_view(pool).substr(site * length, length);
+  }
+};
+
+// A Replace All as one record, however many replacements it made: at each
+// site, in document order and in the text as it is now, Length()
+// characters stand where the site's earlier text stood. Undo puts the
+// earlier texts back in one pass over the affected lines; the entry it
+// returns makes the replacements again the same way.
+class JEReplaceAll : public JournalEntry {
+ public:
+  // REQUIRES: `sites` is not empty.
+  JEReplaceAll(std::vector<ReplaceSite> sites, std::size_t length, ReplaceTexts earlier)
+      : JournalEntry(sites.front().line, sites.front().column, length, false),
+        sites_(std::move(sites)),
+        earlier_(std::move(earlier)) {}
+  std::unique_ptr<JournalEntry> Undo(EditDocument& editor) override;
+
+ private:
+  std::vector<ReplaceSite> sites_;
+  ReplaceTexts earlier_;
 };
 
 }  // namespace foresta

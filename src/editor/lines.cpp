@@ -22,39 +22,39 @@ void Lines::MoveGap(std::size_t index, std::size_t need) {
     grown.resize(index + gap);
     for (std::size_t i = index; i < used; ++i) grown.push_back(std::move(storage_[Slot(static_cast<int>(i))]));
     storage_ = std::move(grown);
-    gap_start_ = index;
-    gap_end_ = index + gap;
+    gapStart_ = index;
+    gapEnd_ = index + gap;
     return;
   }
-  if (index < gap_start_) {
+  if (index < gapStart_) {
     std::move_backward(storage_.begin() + static_cast<std::ptrdiff_t>(index),
-                       storage_.begin() + static_cast<std::ptrdiff_t>(gap_start_),
-                       storage_.begin() + static_cast<std::ptrdiff_t>(gap_end_));
-    std::size_t shift = gap_start_ - index;
-    gap_start_ -= shift;
-    gap_end_ -= shift;
-  } else if (index > gap_start_) {
-    std::size_t shift = index - gap_start_;
-    std::move(storage_.begin() + static_cast<std::ptrdiff_t>(gap_end_),
-              storage_.begin() + static_cast<std::ptrdiff_t>(gap_end_ + shift),
-              storage_.begin() + static_cast<std::ptrdiff_t>(gap_start_));
-    gap_start_ += shift;
-    gap_end_ += shift;
+                       storage_.begin() + static_cast<std::ptrdiff_t>(gapStart_),
+                       storage_.begin() + static_cast<std::ptrdiff_t>(gapEnd_));
+    std::size_t shift = gapStart_ - index;
+    gapStart_ -= shift;
+    gapEnd_ -= shift;
+  } else if (index > gapStart_) {
+    std::size_t shift = index - gapStart_;
+    std::move(storage_.begin() + static_cast<std::ptrdiff_t>(gapEnd_),
+              storage_.begin() + static_cast<std::ptrdiff_t>(gapEnd_ + shift),
+              storage_.begin() + static_cast<std::ptrdiff_t>(gapStart_));
+    gapStart_ += shift;
+    gapEnd_ += shift;
   }
 }
 
 void Lines::Insert(int index, std::string text) {
   MoveGap(static_cast<std::size_t>(index), 1);
-  storage_[gap_start_] = std::move(text);
-  ++gap_start_;
+  storage_[gapStart_] = std::move(text);
+  ++gapStart_;
 }
 
 void Lines::Erase(int index, int count) {
   if (count <= 0) return;
   MoveGap(static_cast<std::size_t>(index), 0);
   for (int i = 0; i < count; ++i) {
-    std::string().swap(storage_[gap_end_]);
-    ++gap_end_;
+    std::string().swap(storage_[gapEnd_]);
+    ++gapEnd_;
   }
   if (Count() == 0) Insert(0, std::string());
 }
@@ -62,10 +62,10 @@ void Lines::Erase(int index, int count) {
 void Lines::Assign(std::vector<std::string> lines) {
   if (lines.empty()) lines.emplace_back();
   storage_ = std::move(lines);
-  gap_start_ = storage_.size();
+  gapStart_ = storage_.size();
   // Leave a small gap for the first edits; reuse spare capacity if any.
-  storage_.resize(gap_start_ + std::max(kMinGap, storage_.capacity() - gap_start_));
-  gap_end_ = storage_.size();
+  storage_.resize(gapStart_ + std::max(kMinGap, storage_.capacity() - gapStart_));
+  gapEnd_ = storage_.size();
 }
 
 void Lines::Compact() {
@@ -73,7 +73,7 @@ void Lines::Compact() {
   MoveGap(used, 0);
   storage_.resize(used);
   storage_.shrink_to_fit();
-  gap_start_ = gap_end_ = used;
+  gapStart_ = gapEnd_ = used;
 }
 
 }  // namespace foresta

@@ -47,28 +47,25 @@ class Lines {
 
   void Swap(Lines& other) {
     storage_.swap(other.storage_);
-    std::swap(gap_start_, other.gap_start_);
-    std::swap(gap_end_, other.gap_end_);
+    std::swap(gapStart_, other.gapStart_);
+    std::swap(gapEnd_, other.gapEnd_);
   }
 
   // Drops spare capacity beyond a small gap, e.g. after a file was loaded.
   void Compact();
 
-  // Capacity in line slots; used by the memory benchmark.
-  std::size_t Capacity() const { return storage_.capacity(); }
-
  private:
-  std::size_t GapSize() const { return gap_end_ - gap_start_; }
+  std::size_t GapSize() const { return gapEnd_ - gapStart_; }
   std::size_t Slot(int index) const {
     std::size_t i = static_cast<std::size_t>(index);
-    return i < gap_start_ ? i : i + GapSize();
+    return i < gapStart_ ? i : i + GapSize();
   }
   // Moves the gap so that it starts at `index` and holds at least `need` slots.
   void MoveGap(std::size_t index, std::size_t need);
 
   std::vector<std::string> storage_;
-  std::size_t gap_start_ = 0;
-  std::size_t gap_end_ = 0;
+  std::size_t gapStart_ = 0;
+  std::size_t gapEnd_ = 0;
 };
 
 }  // namespace foresta

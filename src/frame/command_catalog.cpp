@@ -11,7 +11,7 @@ constexpr int kToolBar[] = {
     kCmRealPlusLinear, kCmRealZeroLinear, kCmRealMinusLinear, 0,
     kCmRealPlusExponential, kCmRealZeroExponential, kCmRealMinusExponential, 0,
     kCmEditCut, kCmEditCopy, kCmEditPaste, 0,
-    kCmEditUndo, kCmPrint, kCmPrintPreview, kCmHelpContents,
+    kCmEditUndo, kCmEditRedo, kCmPrint, kCmPrintPreview, kCmHelpContents,
 };
 
 }  // namespace
@@ -36,6 +36,7 @@ std::string ToolButtonName(int id) {
     case kCmEditCopy: return "Copy";
     case kCmEditPaste: return "Paste";
     case kCmEditUndo: return "Undo";
+    case kCmEditRedo: return "Redo";
     case kCmPrint: return "Print";
     case kCmPrintPreview: return "Print Preview";
     case kCmHelpContents: return "Help Contents";

@@ -13,7 +13,7 @@ namespace foresta {
 inline bool IsEditorCommand(int id) {
   switch (id) {
     case kCmFileClose: case kCmFileSave: case kCmFileSaveAs:
-    case kCmFileRevert: case kCmEditUndo: case kCmEditCut: case kCmEditCopy:
+    case kCmFileRevert: case kCmEditUndo: case kCmEditRedo: case kCmEditCut: case kCmEditCopy:
     case kCmEditPaste: case kCmEditDelete: case kCmEditClear:
     case kCmEditSelectAll: case kCmEditFind: case kCmEditReplace:
     case kCmEditFindNext: case kCmFont:

@@ -231,6 +231,15 @@ void DrawUndo(QPainter& p) {
   p.drawPath(head);
 }
 
+// Undo's arrow, mirrored.
+void DrawRedo(QPainter& p) {
+  p.save();
+  p.translate(24, 0);
+  p.scale(-1, 1);
+  DrawUndo(p);
+  p.restore();
+}
+
 void DrawPrinter(QPainter& p) {
   p.setPen(InkPen(1.2));
   p.setBrush(kPaper);
@@ -318,6 +327,7 @@ void Draw(int id, QPainter& p) {
     case kCmEditCopy: DrawCopy(p); return;
     case kCmEditPaste: DrawPaste(p); return;
     case kCmEditUndo: DrawUndo(p); return;
+    case kCmEditRedo: DrawRedo(p); return;
     case kCmPrint: DrawPrinter(p); return;
     case kCmPrintPreview: DrawPreview(p); return;
     case kCmHelpContents: DrawHelp(p); return;
@@ -330,7 +340,7 @@ void Draw(int id, QPainter& p) {
 bool HasDrawing(int id) {
   for (int drawn : {kCmFileNew, kCmFileOpen, kCmFileSave, 551, 552, 553, 555,
                     556, 557, 558, 559, 560, kCmEditCut, kCmEditCopy,
-                    kCmEditPaste, kCmEditUndo, kCmPrint, kCmPrintPreview,
+                    kCmEditPaste, kCmEditUndo, kCmEditRedo, kCmPrint, kCmPrintPreview,
                     kCmHelpContents, kApplicationIconId, kDocumentIconId}) {
     if (drawn == id) return true;
   }

@@ -53,6 +53,12 @@ void FrameStatusBar::ShowDocumentSize(long long bytes) {
 
 void FrameStatusBar::ShowOverwrite(bool on) { SetIndicator(overwrite_, on); }
 
+void FrameStatusBar::ShowMessage(const std::string& text) {
+  constexpr int kMessageMilliseconds = 10000;
+  showMessage(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),
+              kMessageMilliseconds);
+}
+
 void FrameStatusBar::ClearDocumentFields() {
   position_->clear();
   size_->clear();

@@ -19,6 +19,8 @@ class FrameStatusBar : public QStatusBar {
   void ShowCaretPosition(int line, int column);
   void ShowDocumentSize(long long bytes);
   void ShowOverwrite(bool on);
+  // In the message field, for a while.
+  void ShowMessage(const std::string& text);
 
   // Empties the document fields (no document is active).
   void ClearDocumentFields();

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -19,6 +20,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "editor/widget/edit_client.h"
 #include "frame/chart/chart_document.h"
 #include "frame/chart_windows.h"
 #include "frame/command_catalog.h"
@@ -53,6 +55,8 @@ QList<QKeySequence> Accelerators(int id) {
     case kCmEditFind: return {QKeySequence(Qt::CTRL | Qt::Key_F)};
     case kCmEditReplace: return {QKeySequence(Qt::CTRL | Qt::Key_H)};
     case kCmEditUndo: return {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    case kCmEditRedo:
+      return {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
     case kCmEditCut: return {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_X)};
     case kCmEditCopy: return {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)};
     case kCmEditPaste: return {QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_V)};
@@ -96,14 +100,20 @@ plume_edApp::plume_edApp(QWidget* parent)
   CreateStatusBar();
   setAcceptDrops(true);
   client_->setAcceptDrops(true);
-  connect(client_, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(false); });
+  connect(client_, &QMdiArea::subWindowActivated, this, [this] {
+    FollowActiveDocument();
+    UpdateActions();
+  });
+  // Paste follows the clipboard, whichever program changed it.
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+          &plume_edApp::UpdateActions);
   client_->SetBusyCheck([this] { return runner_->Busy(); });
   connect(client_, &plume_edMDIClient::CommandChosen, this, [this](plume_edMDIChild* child, int id) {
     client_->setActiveSubWindow(child);
     Dispatch(id);
   });
   qApp->installEventFilter(this);
-  UpdateActions(false);
+  UpdateActions();
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize available = screen != nullptr ? screen->availableSize() : QSize(1280, 900);
@@ -164,8 +174,7 @@ void plume_edApp::CreateMenus() {
         menu->addAction(actions_.at(id));
       }
     }
-    connect(menu, &QMenu::aboutToShow, this, [this] { UpdateActions(true); });
-    connect(menu, &QMenu::aboutToHide, this, [this] { UpdateActions(false); });
+    connect(menu, &QMenu::aboutToShow, this, &plume_edApp::UpdateActions);
     if (std::find(definition.ids.begin(), definition.ids.end(), kCmCascade) != definition.ids.end()) {
       windowMenu_ = menu;
       connect(menu, &QMenu::aboutToShow, this, &plume_edApp::UpdateWindowMenu);
@@ -236,14 +245,21 @@ void plume_edApp::CreateStatusBar() {
 void plume_edApp::SetPrintHandler(PrintHandler handler, PrintUsable usable) {
   print_ = std::move(handler);
   printUsable_ = std::move(usable);
-  UpdateActions(false);
+  UpdateActions();
 }
 
-// Enables the commands that can act now. With `refine` the editor's own
-// conditions (a selection to cut, a change to undo) count too; without it
-// every editing command is on while a document is open, so that its keys
-// always reach the editor, which ignores what does not apply.
-void plume_edApp::UpdateActions(bool refine) {
+void plume_edApp::FollowActiveDocument() {
+  plume_edMDIChild* active = client_->ActiveDocument();
+  TEditClient* editor = active != nullptr ? active->Client() : nullptr;
+  if (editor == nullptr) return;
+  connect(editor, &TEditClient::CommandStateChanged, this, &plume_edApp::UpdateActions,
+          Qt::UniqueConnection);
+}
+
+// Enables the commands that can act now, by the active editor's own
+// conditions (a selection to cut, a change to undo). A disabled command's
+// key still reaches the editor, which ignores what does not apply.
+void plume_edApp::UpdateActions() {
   plume_edMDIChild* active = client_->ActiveDocument();
   plume_edWindow* document = active != nullptr ? active->Client() : nullptr;
   ChartDocument* chart = ActiveChart();
@@ -252,7 +268,7 @@ void plume_edApp::UpdateActions(bool refine) {
   for (auto& [id, action] : actions_) {
     if (IsEditorCommand(id)) {
       if (document != nullptr) {
-        action->setEnabled(!refine || document->CommandEnabled(id));
+        action->setEnabled(document->CommandEnabled(id));
       } else {
         action->setEnabled(chart != nullptr && chart->CommandEnabled(id));
       }
@@ -314,7 +330,7 @@ void plume_edApp::RunWorkbenchCommand(int id) {
   if (ran && workbench_.advice().serial != adviceBefore) {
     charts_->AfterBacktest(workbench_.advice().inputFile, kBacktestRecordsFile);
   }
-  UpdateActions(false);
+  UpdateActions();
 }
 
 void plume_edApp::EditorCommand(int id) {
@@ -351,7 +367,7 @@ void plume_edApp::FrameCommand(int id) {
       break;
     default: break;
   }
-  UpdateActions(false);
+  UpdateActions();
 }
 
 void plume_edApp::OpenFromDialog() {
@@ -478,7 +494,7 @@ void plume_edApp::dropEvent(QDropEvent* event) {
     if (url.isLocalFile()) client_->OpenFile(url.toLocalFile().toLocal8Bit().toStdString());
   }
   event->acceptProposedAction();
-  UpdateActions(false);
+  UpdateActions();
 }
 
 bool plume_edApp::eventFilter(QObject* watched, QEvent* event) {

@@ -72,10 +72,13 @@ class plume_edApp : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
-  void UpdateActions(bool refine);
+  void UpdateActions();
   // Lists the open document windows at the foot of the Window menu, the
   // active one checked.
   void UpdateWindowMenu();
+  // Keeps the actions in step with the active editor's selection, journal
+  // and modified flag.
+  void FollowActiveDocument();
 
   void RunWorkbenchCommand(int id);
   void FrameCommand(int id);

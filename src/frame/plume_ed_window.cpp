@@ -41,18 +41,12 @@ plume_edWindow::plume_edWindow(const std::string& file, FrameStatusBar& status,
   connect(this, &TEditClient::OverwriteChanged, this, [this](bool on) {
     if (IsActive()) status_.ShowOverwrite(on);
   });
+  connect(this, &TEditClient::StatusMessage, this, [this](const QString& text) {
+    if (IsActive()) status_.ShowMessage(text.toLocal8Bit().toStdString());
+  });
 }
 
 void plume_edWindow::SelectFont() { setFont(Font); }
-
-long long plume_edWindow::SavedSize() const {
-  const Lines& lines = Document().Text();
-  long long size = 0;
-  for (int i = 0; i < lines.Count(); ++i) {
-    size += static_cast<long long>(lines.Length(i)) + 2;
-  }
-  return size;
-}
 
 bool plume_edWindow::IsActive() const {
   if (hasFocus()) return true;
@@ -68,7 +62,9 @@ void plume_edWindow::ReportCaret() {
 }
 
 void plume_edWindow::ReportSize() {
-  if (IsActive()) status_.ShowDocumentSize(SavedSize());
+  // The document keeps its size up to date: reading it costs nothing, so a
+  // long run of changes stays linear.
+  if (IsActive()) status_.ShowDocumentSize(Document().SavedSize());
 }
 
 void plume_edWindow::NoteModified() {
@@ -80,7 +76,7 @@ void plume_edWindow::NoteModified() {
 void plume_edWindow::RefreshStatus() {
   const TEditPos& caret = Document().Caret;
   status_.ShowCaretPosition(caret.Line + 1, static_cast<int>(caret.EffectiveColumn()) + 1);
-  status_.ShowDocumentSize(SavedSize());
+  status_.ShowDocumentSize(Document().SavedSize());
   status_.ShowOverwrite(Document().Overwrite);
 }
 
@@ -94,6 +90,7 @@ void plume_edWindow::Command(int id) {
     case kCmFileSaveAs: SaveAs(); break;
     case kCmFileRevert: Reload(kRevertQuestion); break;
     case kCmEditUndo: Undo(); break;
+    case kCmEditRedo: Redo(); break;
     case kCmEditCut: Cut(); break;
     case kCmEditCopy: Copy(); break;
     case kCmEditPaste: Paste(); break;
@@ -112,6 +109,10 @@ void plume_edWindow::Command(int id) {
 bool plume_edWindow::CommandEnabled(int id) const {
   switch (id) {
     case kCmEditUndo: return Document().CanUndo();
+    case kCmEditRedo: return Document().CanRedo();
+    // An unchanged document is saved already; an untitled one with text
+    // goes to Save As.
+    case kCmFileSave: return Document().IsDirty;
     case kCmEditCut:
     case kCmEditCopy:
     case kCmEditDelete: return Document().HasSelection();

@@ -26,9 +26,6 @@ class plume_edWindow : public TEditClient {
   QFont Font;
   void SelectFont();
 
-  // The size of the document as saved: every line with a two-byte line end.
-  long long SavedSize() const;
-
   // Performs an editing or file command of the editor.
   void Command(int id);
   bool CommandEnabled(int id) const;

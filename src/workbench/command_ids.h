@@ -23,6 +23,8 @@ inline constexpr int kCmExit = 24310;
 inline constexpr int kCmImportCsv = 740;
 
 inline constexpr int kCmEditUndo = 24321;
+// The editor's additions take identifiers 760 to 779.
+inline constexpr int kCmEditRedo = 760;
 inline constexpr int kCmEditCut = 24322;
 inline constexpr int kCmEditCopy = 24323;
 inline constexpr int kCmEditPaste = 24324;

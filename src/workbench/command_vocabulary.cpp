@@ -37,7 +37,7 @@ constexpr int kFileMenu[] = {
 };
 
 constexpr int kEditMenu[] = {
-    kCmEditUndo, kBar,
+    kCmEditUndo, kCmEditRedo, kBar,
     kCmEditCut, kCmEditCopy, kCmEditPaste, kBar,
     kCmEditClear, kCmEditSelectAll, kCmEditDelete, kBar,
     kCmEditFind, kCmEditReplace, kCmEditFindNext, kBar,

@@ -19,6 +19,7 @@ constexpr CommandRow kRows[] = {
     {kCmPrintSetup, "P&rint Setup...", "Choose a printer and its settings", nullptr},
     {kCmExit, "E&xit", "Quit the application", nullptr, "Alt+F4"},
     {kCmEditUndo, "&Undo", "Undo the last change", nullptr, "Alt+BkSp"},
+    {kCmEditRedo, "&Redo", "Redo the last undone change", nullptr, "Ctrl+Y"},
     {kCmEditCut, "Cu&t", "Cut the selection to the clipboard", nullptr, "Shift+Del"},
     {kCmEditCopy, "&Copy", "Copy the selection to the clipboard", nullptr, "Ctrl+Ins"},
     {kCmEditPaste, "&Paste", "Insert the text on the clipboard", nullptr, "Shift+Ins"},

@@ -41,6 +41,10 @@ class FakeView : public EditView {
   void PlaceCaret(EditPoint p) override { caret = p; }
   void CaretShapeChanged() override { ++caret_shapes; }
   void Beep(BeepKind kind) override { beeps.push_back(kind); }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void TextReplaced(int line, std::size_t column, std::size_t removed, std::size_t inserted) override {
+    changes.push_back({line, column, removed, inserted});
+  }
 
   // Number of distinct lines asked to repaint since the last Reset().
   int RepaintedLines() const { return static_cast<int>(lines.size()); }
@@ -48,7 +52,15 @@ class FakeView : public EditView {
     lines.clear();
     all_repaints = 0;
     beeps.clear();
+    messages.clear();
+    changes.clear();
   }
+
+  struct Change {
+    int line;
+    std::size_t column, removed, inserted;
+    bool operator==(const Change&) const = default;
+  };
 
   int width = 800;
   int height = 480;
@@ -59,6 +71,8 @@ class FakeView : public EditView {
   int caret_shapes = 0;
   EditPoint caret;
   std::vector<BeepKind> beeps;
+  std::vector<std::string> messages;
+  std::vector<Change> changes;
   std::vector<int> lines;
 
  private:

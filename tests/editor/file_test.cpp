@@ -36,10 +36,16 @@ class EditorFileTest : public EditorTest {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
+  // Changes the document and changes it back: Save then writes it again.
+  void Touch() {
+    Type("x");
+    Key(EditDocument::Key::kBackspace);
+  }
   // Loads `bytes` from a file and saves it back; returns what was written.
   std::string RoundTrip(const std::string& bytes) {
     doc.FileName = MakeFile("round.txt", bytes);
     EXPECT_EQ(doc.Read(), kReadOk);
+    Touch();
     EXPECT_TRUE(doc.Save());
     return Bytes(doc.FileName);
   }
@@ -84,6 +90,7 @@ TEST_F(EditorFileTest, APartFileAsksBeforeSavingAndNoLeavesTheFileAlone) {
   EXPECT_TRUE(doc.PartFile);
   EXPECT_EQ(Text(), "1\n2");
   EXPECT_EQ(prompter.messages.back().text, "Too many lines. Part file loaded.");
+  Touch();
   prompter.answer = EditPrompter::Answer::kNo;
   EXPECT_FALSE(doc.Save());
   EXPECT_EQ(prompter.messages.back().caption, "WARNING!");
@@ -98,6 +105,20 @@ TEST_F(EditorFileTest, APartFileAsksBeforeSavingAndNoLeavesTheFileAlone) {
   EXPECT_FALSE(doc.PartFile);
   EXPECT_EQ(doc.FileName, PathOf("copy.txt"));
   EXPECT_EQ(Bytes(PathOf("copy.txt")), "1\r\n2\r\n");
+}
+
+TEST_F(EditorFileTest, SavingAnUnchangedDocumentWritesNothing) {
+  std::string path = MakeFile("same.txt", "one\ntwo");
+  doc.FileName = path;
+  ASSERT_EQ(doc.Read(), kReadOk);
+  EXPECT_TRUE(doc.Save());
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(Bytes(path), "one\ntwo");
+  // Undoing every change makes it unchanged again.
+  Type("x");
+  doc.Undo();
+  EXPECT_TRUE(doc.Save());
+  EXPECT_EQ(Bytes(path), "one\ntwo");  // a write would have ended the lines with "\r\n"
 }
 
 TEST_F(EditorFileTest, ExactlyTheLineLimitIsNotAPartFile) {

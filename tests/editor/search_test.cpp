@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "editor_fixture.h"
 
@@ -95,6 +96,47 @@ TEST_F(EditorTest, ReplaceChangesTheFoundOccurrenceThenSelectsTheNext) {
   doc.DoFindReplace();
   EXPECT_EQ(Text(), "ab X X");
   EXPECT_TRUE(view.beeps.empty() || view.beeps.back() != Beep::kExclamation);
+}
+
+TEST_F(EditorTest, FindNextWrapsAroundAndSaysSo) {
+  SetText("ab x\nab");
+  doc.CollapseTo(doc.Pos(1, 0));
+  FindData& find = doc.FindRecord();
+  find.findWhat = "ab";
+  find.flags = FindData::kDown | FindData::kMatchCase | FindData::kFindNext;
+  ASSERT_TRUE(find.wrapAround);  // on unless the user turns it off
+  // The occurrence at the caret is skipped: the search goes on from the start.
+  doc.DoFindReplace();
+  EXPECT_TRUE(doc.SelStart == doc.Pos(0, 0));
+  EXPECT_EQ(view.messages, std::vector<std::string>{"Search wrapped"});
+  EXPECT_TRUE(view.beeps.empty());
+  // Up from the first one wraps to the last.
+  find.flags = FindData::kMatchCase | FindData::kFindNext;
+  doc.DoFindReplace();
+  EXPECT_TRUE(doc.SelStart == doc.Pos(1, 0));
+  EXPECT_EQ(view.messages.size(), 2u);
+
+  // Without wrap-around the end of the document ends the search.
+  find.wrapAround = false;
+  find.flags = FindData::kDown | FindData::kMatchCase | FindData::kFindNext;
+  view.Reset();
+  doc.DoFindReplace();
+  EXPECT_TRUE(doc.Caret == doc.Pos(1, 0));
+  EXPECT_EQ(view.messages, std::vector<std::string>{"Not found: ab"});
+  EXPECT_EQ(view.beeps, (std::vector<Beep>{Beep::kPlain, Beep::kExclamation}));
+}
+
+TEST_F(EditorTest, ATextThatIsNowhereIsNotFoundEvenWrapping) {
+  SetText("abc");
+  FindData& find = doc.FindRecord();
+  find.findWhat = "zz";
+  find.flags = FindData::kDown | FindData::kFindNext;
+  doc.DoFindReplace();
+  EXPECT_EQ(view.messages, std::vector<std::string>{"Not found: zz"});
+  EXPECT_FALSE(doc.HasSelection());
+  find.flags = FindData::kDown | FindData::kReplaceAll;
+  doc.DoFindReplace();
+  EXPECT_EQ(view.messages.back(), "Not found: zz");
 }
 
 TEST_F(EditorTest, AnEmptySearchTextFindsNothing) {

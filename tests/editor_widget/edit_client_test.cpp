@@ -13,48 +13,10 @@
 #include <memory>
 #include <string>
 
-#include "editor/editor_fake_view.h"
-#include "editor/widget/edit_client.h"
+#include "edit_client_fixture.h"
 
 namespace foresta {
 namespace {
-
-class EditClientTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    editor = std::make_unique<TEditClient>(nullptr, QString(), &prompter);
-    editor->resize(400, 300);
-    editor->show();
-    editor->activateWindow();
-    editor->setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
-  }
-  EditDocument& Doc() { return editor->Document(); }
-  std::string Text() {
-    std::string out;
-    for (int i = 0; i < Doc().Text().Count(); ++i) {
-      if (i > 0) out += '\n';
-      out += Doc().Text()[i];
-    }
-    return out;
-  }
-  QPoint PointOf(int line, std::size_t column) {
-    EditPoint p = Doc().PosToPoint(Doc().Pos(line, column));
-    return QPoint(p.x + 1, p.y + editor->LineHeight() / 2);
-  }
-  void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, editor->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(editor->viewport(), &event);
-  }
-  std::string Selected() {
-    std::string text;
-    EXPECT_TRUE(Doc().CopySelection(&text));
-    return text;
-  }
-
-  RecordingPrompter prompter;
-  std::unique_ptr<TEditClient> editor;
-};
 
 TEST_F(EditClientTest, TypingEnterBackspaceAndTabEditTheDocument) {
   QTest::keyClicks(editor.get(), "abcd");
@@ -148,8 +110,16 @@ TEST_F(EditClientTest, FindDialogFindsAndReplaceDialogReplacesAll) {
   find->WholeWordBox()->setChecked(true);
   QTest::mouseClick(find->FindNextButton(), Qt::LeftButton);
   EXPECT_TRUE(Doc().SelStart == Doc().Pos(0, 8));
-  // F3 repeats the search: the whole-word option skips "catalog".
+  // F3 repeats the search: the whole-word option skips "catalog", and the
+  // search wraps around to the first "cat".
   int beeps = editor->BeepCount();
+  QTest::keyClick(editor.get(), Qt::Key_F3);
+  EXPECT_TRUE(Doc().SelStart == Doc().Pos(0, 0));
+  EXPECT_EQ(editor->BeepCount(), beeps);
+  // Without wrap-around the search ends at the document's end with a beep.
+  find->WrapAroundBox()->setChecked(false);
+  QTest::keyClick(editor.get(), Qt::Key_F3);
+  EXPECT_TRUE(Doc().SelStart == Doc().Pos(0, 8));
   QTest::keyClick(editor.get(), Qt::Key_F3);
   EXPECT_GT(editor->BeepCount(), beeps);
 

@@ -69,7 +69,7 @@ TEST_F(FrameWindowTest, MenuBarHoldsEveryCommandInOrderWithHints) {
       EXPECT_FALSE(a->statusTip().isEmpty()) << a->text().toStdString();
     }
   }
-  EXPECT_EQ(11 + 11 + 4 + 9 + 6 + 12 + 9 + 9 + 3 + 15 + 1 + 3 + 4 + 4, items);
+  EXPECT_EQ(11 + 12 + 4 + 9 + 6 + 12 + 9 + 9 + 3 + 15 + 1 + 3 + 4 + 4, items);
 
   // The File menu in order, bars included, with the keys shown.
   QStringList file;
@@ -81,6 +81,16 @@ TEST_F(FrameWindowTest, MenuBarHoldsEveryCommandInOrderWithHints) {
             file);
   EXPECT_EQ("Cu&t\tShift+Del", window_->Action(kCmEditCut)->text());
   EXPECT_EQ("&Undo\tAlt+BkSp", window_->Action(kCmEditUndo)->text());
+
+  // The Edit menu in order: Redo stands right after Undo.
+  QStringList edit;
+  for (QAction* a : Menu("&Edit")->actions()) edit << (a->isSeparator() ? "|" : a->text());
+  EXPECT_EQ((QStringList{"&Undo\tAlt+BkSp", "&Redo\tCtrl+Y", "|", "Cu&t\tShift+Del",
+                         "&Copy\tCtrl+Ins", "&Paste\tShift+Ins", "|", "Clear &All\tCtrl+Del",
+                         "&Select All", "&Delete\tDel", "|", "&Find...", "&Replace...",
+                         "&Next\tF3", "|", "&Font..."}),
+            edit);
+  EXPECT_EQ("Redo the last undone change", window_->Action(kCmEditRedo)->statusTip());
 
   // The hints are the product's texts, blanks included.
   EXPECT_EQ("Specify the input, trend and precision", window_->Action(551)->statusTip());
@@ -101,13 +111,15 @@ TEST_F(FrameWindowTest, AcceleratorsAndToolBarOrder) {
   EXPECT_EQ((QList<QKeySequence>{QKeySequence("Alt+Backspace"), QKeySequence("Ctrl+Z")}),
             window_->Action(kCmEditUndo)->shortcuts());
   EXPECT_EQ(QKeySequence("F3"), window_->Action(kCmEditFindNext)->shortcut());
+  EXPECT_EQ((QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}),
+            window_->Action(kCmEditRedo)->shortcuts());
 
   auto* bar = window_->findChild<QToolBar*>(QStringLiteral("toolBar"));
   ASSERT_NE(nullptr, bar);
   QList<int> ids;
   for (QAction* a : bar->actions()) ids << (a->isSeparator() ? 0 : a->data().toInt());
   EXPECT_EQ((QList<int>{24331, 24332, 24333, 0, 551, 552, 553, 0, 555, 557, 556, 0, 558, 560,
-                        559, 0, 24322, 24323, 24324, 0, 24321, 24337, 24340, 2001}),
+                        559, 0, 24322, 24323, 24324, 0, 24321, 760, 24337, 24340, 2001}),
             ids);
   for (QAction* a : bar->actions()) {
     if (!a->isSeparator()) {

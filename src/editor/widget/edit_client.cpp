@@ -1,5 +1,6 @@
 #include "editor/widget/edit_client.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -12,7 +13,9 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <limits>
 
+#include "editor/widget/edit_client_accessible.h"
 #include "editor/widget/message_box_prompter.h"
 
 namespace foresta {
@@ -37,19 +40,19 @@ class WaitCursor {
 
 TEditClient::TEditClient(QWidget* parent, const QString& file_name, EditPrompter* prompter)
     : QAbstractScrollArea(parent),
-      own_prompter_(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
-      doc_(this, prompter ? prompter : own_prompter_.get()),
+      ownPrompter_(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
+      doc_(this, prompter ? prompter : ownPrompter_.get()),
       metrics_(QApplication::font()) {
   setObjectName(QStringLiteral("TEDITCLIENT"));
+  EditClientAccessible::Install();
+  accessibilityOn_ = QAccessible::isActive();
+  QAccessible::installActivationObserver(this);
   viewport()->setCursor(Qt::IBeamCursor);
   setFocusPolicy(Qt::StrongFocus);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  // Line pitch and tab stops come from the font of this moment; the tab
-  // stops never move afterwards.
   MeasureFont(font());
-  tab_stop_ = 4 * char_width_;
-  caret_width_ = 2 * std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth) / 2);
+  caretWidth_ = 2 * std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth) / 2);
   horizontalScrollBar()->setRange(0, kHorizontalRange);
   horizontalScrollBar()->setSingleStep(1);
   verticalScrollBar()->setSingleStep(1);
@@ -60,16 +63,20 @@ TEditClient::TEditClient(QWidget* parent, const QString& file_name, EditPrompter
   }
   SetLineCount(doc_.Text().Count());
   SetCaption();
+  state_ = CurrentState();
 }
 
 TEditClient::~TEditClient() {
-  if (find_dialog_) delete find_dialog_.data();
+  QAccessible::removeActivationObserver(this);
+  if (findDialog_) delete findDialog_.data();
 }
 
 void TEditClient::MeasureFont(const QFont& font) {
   metrics_ = QFontMetrics(font);
-  line_height_ = std::max(1, metrics_.height() + std::max(0, metrics_.leading()));
-  char_width_ = std::max(1, metrics_.averageCharWidth());
+  lineHeight_ = std::max(1, metrics_.height() + std::max(0, metrics_.leading()));
+  charWidth_ = std::max(1, metrics_.averageCharWidth());
+  // Tabs keep four average characters of whatever font is in use.
+  tabStop_ = 4 * charWidth_;
 }
 
 void TEditClient::SetCaption() {
@@ -77,6 +84,134 @@ void TEditClient::SetCaption() {
   QWidget* frame = parentWidget() ? parentWidget() : this;
   frame->setWindowTitle(caption);
   emit CaptionChanged(caption);
+  if (accessibilityOn_) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    NotifyAccessibility(&event);
+  }
+}
+
+// ---- State reports ----
+
+TEditClient::State TEditClient::CurrentState() const {
+  State state;
+  state.selection = doc_.HasSelection();
+  state.undo = doc_.CanUndo();
+  state.redo = doc_.CanRedo();
+  state.dirty = doc_.IsDirty;
+  state.searching = !findDialog_.isNull();
+  state.replacing = state.searching && isReplace_;
+  state.caretLine = doc_.Caret.Line;
+  state.caretColumn = doc_.Caret.EffectiveColumn();
+  state.selStartLine = doc_.SelStart.Line;
+  state.selStartColumn = doc_.SelStart.EffectiveColumn();
+  state.selEndLine = doc_.SelEnd.Line;
+  state.selEndColumn = doc_.SelEnd.EffectiveColumn();
+  return state;
+}
+
+int TEditClient::AccessibleOffset(const TEditPos& pos) const {
+  return static_cast<int>(std::min<std::size_t>(doc_.OffsetOf(pos), std::numeric_limits<int>::max()));
+}
+
+void TEditClient::NoteState() {
+  const State now = CurrentState();
+  const State before = state_;
+  state_ = now;
+  if (!now.SameCommands(before)) emit CommandStateChanged();
+  // Finding an offset walks the lines above it: only when someone listens
+  // (and can see the editor).
+  if (!accessibilityOn_ || !isVisible()) return;
+  const bool selectionMoved = now.selStartLine != before.selStartLine ||
+                              now.selStartColumn != before.selStartColumn ||
+                              now.selEndLine != before.selEndLine ||
+                              now.selEndColumn != before.selEndColumn;
+  if (selectionMoved && (now.selection || before.selection)) {
+    int start = now.selection ? AccessibleOffset(doc_.SelStart) : -1;
+    int end = now.selection ? AccessibleOffset(doc_.SelEnd) : -1;
+    QAccessibleTextSelectionEvent event(this, start, end);
+    event.setCursorPosition(AccessibleOffset(doc_.Caret));
+    NotifyAccessibility(&event);
+  }
+  if (now.caretLine != before.caretLine || now.caretColumn != before.caretColumn) {
+    QAccessibleTextCursorEvent event(this, AccessibleOffset(doc_.Caret));
+    NotifyAccessibility(&event);
+  }
+}
+
+void TEditClient::NotifyAccessibility(QAccessibleEvent* event) { QAccessible::updateAccessibility(event); }
+
+void TEditClient::CaretMoved(bool) {
+  emit CaretPositionChanged();
+  if (stepDepth_ == 0) NoteState();
+}
+
+void TEditClient::ContentsChanged(bool) {
+  emit TextChanged();
+  if (stepDepth_ == 0) NoteState();
+}
+
+void TEditClient::TextReplaced(int line, std::size_t column, std::size_t removed, std::size_t inserted) {
+  if (!accessibilityOn_ || !isVisible()) return;
+  const TEditPos at = doc_.Pos(line, column);
+  const int offset = AccessibleOffset(at);
+  const std::size_t start = doc_.OffsetOf(at);
+  const QString added = TextRange(start, start + inserted);
+  // Qt's own editors report removed text by its length alone, as blanks.
+  const QString gone(static_cast<qsizetype>(std::min<std::size_t>(removed, std::numeric_limits<int>::max())),
+                     QLatin1Char(' '));
+  if (removed == 0) {
+    QAccessibleTextInsertEvent event(this, offset, added);
+    NotifyAccessibility(&event);
+  } else if (inserted == 0) {
+    QAccessibleTextRemoveEvent event(this, offset, gone);
+    NotifyAccessibility(&event);
+  } else {
+    QAccessibleTextUpdateEvent event(this, offset, gone, added);
+    NotifyAccessibility(&event);
+  }
+}
+
+void TEditClient::ShowMessage(const std::string& text) {
+  emit StatusMessage(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+QString TEditClient::TextRange(std::size_t start, std::size_t end) const {
+  if (end < start) std::swap(start, end);
+  const std::string text = doc_.TextBetween(doc_.PosAtOffset(start), doc_.PosAtOffset(end));
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void TEditClient::ReplaceRange(std::size_t start, std::size_t end, const QString& text) {
+  Step step(this);
+  TEditPos from = doc_.PosAtOffset(std::min(start, end));
+  TEditPos to = doc_.PosAtOffset(std::max(start, end));
+  doc_.SelStart = from;
+  doc_.SelEnd = to;
+  doc_.Caret = from;
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(text.size()));
+  for (QChar c : text) {
+    if (c.unicode() <= 0xFF) bytes.push_back(static_cast<char>(c.unicode()));
+  }
+  if (bytes.empty() && !text.isEmpty()) {
+    Beep(BeepKind::kPlain);
+  } else if (bytes.empty()) {
+    doc_.DeleteCommand();
+  } else {
+    doc_.Paste(bytes);
+  }
+  viewport()->update();
+}
+
+void TEditClient::SelectRange(std::size_t anchor, std::size_t caret) {
+  Step step(this);
+  TEditPos a = doc_.PosAtOffset(anchor);
+  TEditPos c = doc_.PosAtOffset(caret);
+  doc_.SelStart = std::min(a, c);
+  doc_.SelEnd = std::max(a, c);
+  doc_.Caret = c;
+  doc_.ScrollToCaret();
+  viewport()->update();
 }
 
 // ---- EditView ----
@@ -91,7 +226,7 @@ int TEditClient::TextWidth(std::string_view text) const {
       x += metrics_.horizontalAdvance(QString::fromLatin1(text.data() + start, static_cast<qsizetype>(end - start)));
     }
     if (tab == std::string_view::npos) break;
-    x = (x / tab_stop_ + 1) * tab_stop_;
+    x = (x / tabStop_ + 1) * tabStop_;
     start = tab + 1;
   }
   return x;
@@ -110,19 +245,19 @@ void TEditClient::ScrollTo(int x, int y) {
 
 void TEditClient::SetLineCount(int count) {
   verticalScrollBar()->setRange(0, std::max(0, count - 1));
-  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / line_height_));
+  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / lineHeight_));
 }
 
 void TEditClient::InvalidateLineFrom(int line, std::size_t column) {
-  int y = (line - ScrollY()) * line_height_;
-  if (y + line_height_ <= 0 || y >= ClientHeight()) return;
+  int y = (line - ScrollY()) * lineHeight_;
+  if (y + lineHeight_ <= 0 || y >= ClientHeight()) return;
   int x = std::max(0, doc_.PosToPoint(doc_.Pos(line, column)).x);
-  viewport()->update(QRect(x, y, ClientWidth() - x, line_height_));
+  viewport()->update(QRect(x, y, ClientWidth() - x, lineHeight_));
 }
 
 void TEditClient::InvalidateLines(int first, int last) {
-  int top = (first - ScrollY()) * line_height_;
-  int bottom = (last + 1 - ScrollY()) * line_height_;
+  int top = (first - ScrollY()) * lineHeight_;
+  int bottom = (last + 1 - ScrollY()) * lineHeight_;
   top = std::max(top, 0);
   bottom = std::min(bottom, ClientHeight());
   if (bottom <= top) return;
@@ -130,7 +265,7 @@ void TEditClient::InvalidateLines(int first, int last) {
 }
 
 void TEditClient::InvalidateBelow(int line) {
-  int top = std::max(0, (line - ScrollY()) * line_height_);
+  int top = std::max(0, (line - ScrollY()) * lineHeight_);
   if (top >= ClientHeight()) return;
   viewport()->update(QRect(0, top, ClientWidth(), ClientHeight() - top));
 }
@@ -140,18 +275,18 @@ void TEditClient::InvalidateAll() { viewport()->update(); }
 void TEditClient::UpdateWindow() {}
 
 QRect TEditClient::CaretRect() const {
-  if (doc_.Overwrite) return QRect(caret_point_.x, caret_point_.y, 3 * caret_width_, line_height_ / 2);
-  return QRect(caret_point_.x, caret_point_.y, caret_width_, line_height_);
+  if (doc_.Overwrite) return QRect(caretPoint_.x, caretPoint_.y, 3 * caretWidth_, lineHeight_ / 2);
+  return QRect(caretPoint_.x, caretPoint_.y, caretWidth_, lineHeight_);
 }
 
 void TEditClient::PlaceCaret(EditPoint point) {
   viewport()->update(CaretRect());
-  caret_point_ = point;
+  caretPoint_ = point;
   viewport()->update(CaretRect());
 }
 
 void TEditClient::CaretShapeChanged() {
-  viewport()->update(QRect(caret_point_.x, caret_point_.y, 3 * caret_width_, line_height_));
+  viewport()->update(QRect(caretPoint_.x, caretPoint_.y, 3 * caretWidth_, lineHeight_));
   emit OverwriteChanged(doc_.Overwrite);
 }
 
@@ -181,7 +316,7 @@ void TEditClient::DrawRun(QPainter& painter, const QFontMetrics& metrics, const 
       *x += width;
     }
     if (end == to) break;
-    int next = origin + ((*x - origin) / tab_stop_ + 1) * tab_stop_;
+    int next = origin + ((*x - origin) / tabStop_ + 1) * tabStop_;
     painter.fillRect(QRect(*x, y, next - *x, height), back);
     *x = next;
     start = end + 1;
@@ -191,7 +326,7 @@ void TEditClient::DrawRun(QPainter& painter, const QFontMetrics& metrics, const 
 void TEditClient::PaintText(QPainter& painter, int first_line, const QRect& rect, bool printing) {
   const Lines& lines = doc_.Text();
   QFontMetrics metrics = printing ? painter.fontMetrics() : metrics_;
-  int pitch = printing ? std::max(1, painter.fontMetrics().lineSpacing()) : line_height_;
+  int pitch = printing ? std::max(1, painter.fontMetrics().lineSpacing()) : lineHeight_;
   int first = 0;
   int last = 0;
   int origin = 0;
@@ -202,7 +337,7 @@ void TEditClient::PaintText(QPainter& painter, int first_line, const QRect& rect
   } else {
     first = first_line + std::max(0, rect.top()) / pitch;
     last = std::min(lines.LastLine(), first + rect.height() / pitch + 1);
-    origin = -ScrollX() * char_width_;
+    origin = -ScrollX() * charWidth_;
     painter.fillRect(rect, palette().color(QPalette::Base));
   }
   TEditPos sel_start = doc_.SelStart;
@@ -232,18 +367,20 @@ void TEditClient::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   painter.setFont(font());
   PaintText(painter, ScrollY(), event->rect(), false);
-  if (caret_visible_) painter.fillRect(CaretRect(), palette().color(QPalette::Text));
+  if (caretVisible_) painter.fillRect(CaretRect(), palette().color(QPalette::Text));
 }
 
 // ---- Input ----
 
 void TEditClient::keyPressEvent(QKeyEvent* event) {
+  Step step(this);
   const Qt::KeyboardModifiers mods = event->modifiers();
   const bool shift = mods & Qt::ShiftModifier;
   const bool ctrl = mods & Qt::ControlModifier;
   const bool alt = mods & Qt::AltModifier;
   const int key = event->key();
   // The editing accelerators, for when no menu provides them.
+  if ((ctrl && key == Qt::Key_Y) || (ctrl && shift && key == Qt::Key_Z)) return Redo();
   if ((ctrl && key == Qt::Key_Z) || (alt && key == Qt::Key_Backspace)) return Undo();
   if ((ctrl && key == Qt::Key_X) || (shift && key == Qt::Key_Delete)) return Cut();
   if ((ctrl && key == Qt::Key_C) || (ctrl && key == Qt::Key_Insert)) return Copy();
@@ -284,28 +421,33 @@ void TEditClient::keyPressEvent(QKeyEvent* event) {
 }
 
 void TEditClient::mousePressEvent(QMouseEvent* event) {
+  Step step(this);
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
   setFocus(Qt::MouseFocusReason);
   doc_.MouseDown(ToPoint(event->position().toPoint()));
 }
 
 void TEditClient::mouseMoveEvent(QMouseEvent* event) {
+  Step step(this);
+  if (!doc_.Selecting) return;
   doc_.MouseMove(ToPoint(event->position().toPoint()));
 }
 
 void TEditClient::mouseReleaseEvent(QMouseEvent* event) {
+  Step step(this);
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
   doc_.MouseUp(ToPoint(event->position().toPoint()));
 }
 
 void TEditClient::mouseDoubleClickEvent(QMouseEvent* event) {
+  Step step(this);
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseDoubleClickEvent(event);
   doc_.DoubleClick();
 }
 
 void TEditClient::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
-  caret_visible_ = true;
+  caretVisible_ = true;
   PlaceCaret(doc_.PosToPoint(doc_.Caret));
   emit CaretPositionChanged();
   emit TextChanged();
@@ -314,13 +456,13 @@ void TEditClient::focusInEvent(QFocusEvent* event) {
 
 void TEditClient::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
-  caret_visible_ = false;
+  caretVisible_ = false;
   viewport()->update(CaretRect());
 }
 
 void TEditClient::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
-    // A new display font brings its own line pitch; the tab stops stay.
+    // A new display font brings its own line pitch and tab stops.
     MeasureFont(font());
     SetLineCount(doc_.Text().Count());
     PlaceCaret(doc_.PosToPoint(doc_.Caret));
@@ -332,19 +474,19 @@ void TEditClient::changeEvent(QEvent* event) {
 
 void TEditClient::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / line_height_));
-  horizontalScrollBar()->setPageStep(std::max(1, ClientWidth() / char_width_));
+  verticalScrollBar()->setPageStep(std::max(1, ClientHeight() / lineHeight_));
+  horizontalScrollBar()->setPageStep(std::max(1, ClientWidth() / charWidth_));
 }
 
 void TEditClient::scrollContentsBy(int, int) {
   viewport()->update();
-  caret_point_ = doc_.PosToPoint(doc_.Caret);
+  caretPoint_ = doc_.PosToPoint(doc_.Caret);
 }
 
 bool TEditClient::focusNextPrevChild(bool) { return false; }
 
 void TEditClient::closeEvent(QCloseEvent* event) {
-  if (!close_confirmed_ && !doc_.CanClose()) {
+  if (!closeConfirmed_ && !doc_.CanClose()) {
     event->ignore();
     return;
   }
@@ -354,9 +496,17 @@ void TEditClient::closeEvent(QCloseEvent* event) {
 // ---- Commands ----
 
 void TEditClient::Undo() {
+  Step step(this);
   if (!doc_.CanUndo()) return;
   WaitCursor wait;
   doc_.Undo();
+}
+
+void TEditClient::Redo() {
+  Step step(this);
+  if (!doc_.CanRedo()) return;
+  WaitCursor wait;
+  doc_.Redo();
 }
 
 bool TEditClient::CopyToClipboard() {
@@ -367,6 +517,7 @@ bool TEditClient::CopyToClipboard() {
 }
 
 void TEditClient::Cut() {
+  Step step(this);
   if (doc_.HasSelection() && CopyToClipboard()) doc_.DeleteCutSelection();
 }
 
@@ -375,50 +526,69 @@ void TEditClient::Copy() {
 }
 
 void TEditClient::Paste() {
+  Step step(this);
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) return;
   QByteArray bytes = QGuiApplication::clipboard()->text().toLatin1();
   doc_.Paste(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-void TEditClient::DeleteSelection() { doc_.DeleteCommand(); }
-void TEditClient::ClearAll() { doc_.ClearAll(); }
-void TEditClient::SelectAll() { doc_.SelectAll(); }
+void TEditClient::DeleteSelection() {
+  Step step(this);
+  doc_.DeleteCommand();
+}
+
+void TEditClient::ClearAll() {
+  Step step(this);
+  doc_.ClearAll();
+}
+
+void TEditClient::SelectAll() {
+  Step step(this);
+  doc_.SelectAll();
+}
 
 void TEditClient::OpenSearchDialog(bool replace) {
-  if (find_dialog_ && is_replace_ == replace) {
-    find_dialog_->show();
-    find_dialog_->setEnabled(true);
-    find_dialog_->raise();
-    find_dialog_->activateWindow();
+  Step step(this);
+  if (findDialog_ && isReplace_ == replace) {
+    findDialog_->show();
+    findDialog_->setEnabled(true);
+    findDialog_->raise();
+    findDialog_->activateWindow();
+    findDialog_->FocusSearchField();
     return;
   }
-  if (find_dialog_) {
+  if (findDialog_) {
     // The replaced dialog must not report its closing as ours.
-    find_dialog_->disconnect(this);
-    delete find_dialog_.data();
+    findDialog_->disconnect(this);
+    delete findDialog_.data();
   }
-  find_dialog_ = new FindReplaceDialog(doc_.FindRecord(), replace, this);
-  connect(find_dialog_.data(), &FindReplaceDialog::Request, this, &TEditClient::OnFindRequest);
-  is_replace_ = replace;
-  find_dialog_->show();
+  findDialog_ = new FindReplaceDialog(doc_.FindRecord(), replace, this);
+  connect(findDialog_.data(), &FindReplaceDialog::Request, this, &TEditClient::OnFindRequest);
+  isReplace_ = replace;
+  findDialog_->show();
+  // Typing goes to the search field at once, never into the document.
+  findDialog_->raise();
+  findDialog_->activateWindow();
+  findDialog_->FocusSearchField();
 }
 
 void TEditClient::Find() { OpenSearchDialog(false); }
 void TEditClient::Replace() { OpenSearchDialog(true); }
 
 void TEditClient::Next() {
-  if (!find_dialog_) return;
+  if (!findDialog_) return;
   doc_.Caret.Normalise();
-  FindData data = find_dialog_->Data();
+  FindData data = findDialog_->Data();
   data.flags |= FindData::kFindNext;
   OnFindRequest(data);
 }
 
 void TEditClient::OnFindRequest(const FindData& data) {
+  Step step(this);
   doc_.FindRecord() = data;
   if (data.flags & FindData::kDialogTerm) {
-    find_dialog_.clear();
+    findDialog_.clear();
     return;
   }
   WaitCursor wait;
@@ -426,18 +596,21 @@ void TEditClient::OnFindRequest(const FindData& data) {
 }
 
 bool TEditClient::Save() {
+  Step step(this);
   bool saved = doc_.Save();
   if (saved) SetCaption();
   return saved;
 }
 
 bool TEditClient::SaveAs() {
+  Step step(this);
   bool saved = doc_.SaveAs();
   if (saved) SetCaption();
   return saved;
 }
 
 void TEditClient::Revert() {
+  Step step(this);
   if (doc_.FileName.empty()) return;
   WaitCursor wait;
   doc_.Revert();
@@ -445,9 +618,9 @@ void TEditClient::Revert() {
 
 void TEditClient::Close() {
   if (!doc_.CanClose()) return;
-  close_confirmed_ = true;
+  closeConfirmed_ = true;
   QWidget* frame = parentWidget() ? parentWidget() : this;
-  if (!frame->close()) close_confirmed_ = false;
+  if (!frame->close()) closeConfirmed_ = false;
 }
 
 }  // namespace foresta

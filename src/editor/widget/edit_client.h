@@ -2,6 +2,7 @@
 #define FORESTA_EDITOR_WIDGET_EDIT_CLIENT_H_
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPointer>
 #include <QString>
@@ -18,7 +19,9 @@ namespace foresta {
 
 // The editor window: shows one EditDocument with scroll bars, caret,
 // mouse selection, the clipboard and the Find and Replace dialogs.
-class TEditClient : public QAbstractScrollArea, public EditView {
+class TEditClient : public QAbstractScrollArea,
+                    public EditView,
+                    private QAccessible::ActivationObserver {
   Q_OBJECT
 
  public:
@@ -38,21 +41,28 @@ class TEditClient : public QAbstractScrollArea, public EditView {
   // top-left corner with the painter's font, without selection.
   void PaintText(QPainter& painter, int first_line, const QRect& rect, bool printing);
 
-  // The tab stop distance, pixels: four average characters of the font of
-  // the moment the editor was built.
-  int TabStop() const { return tab_stop_; }
-  int CaretWidth() const { return caret_width_; }
+  // The tab stop distance, pixels: four average characters of the font in use.
+  int TabStop() const { return tabStop_; }
   QRect CaretRect() const;
-  bool IsReplace() const { return is_replace_; }
-  FindReplaceDialog* FindDialog() const { return find_dialog_.data(); }
+  bool IsReplace() const { return isReplace_; }
+  FindReplaceDialog* FindDialog() const { return findDialog_.data(); }
   int BeepCount() const { return beeps_; }
 
   // Asks about unsaved changes; false keeps the window open.
   bool CanClose() { return doc_.CanClose(); }
 
+  // Replaces the characters from offset `start` up to `end` (a line end
+  // counting one) by `text`, as one change that Undo takes back. Characters
+  // beyond Latin-1 are left out: the document holds one byte per character.
+  void ReplaceRange(std::size_t start, std::size_t end, const QString& text);
+  // Selects from offset `anchor` to `caret` (the caret at `caret`).
+  void SelectRange(std::size_t anchor, std::size_t caret);
+  // Text of the document between two offsets, line ends as "\n".
+  QString TextRange(std::size_t start, std::size_t end) const;
+
   // EditView.
-  int LineHeight() const override { return line_height_; }
-  int CharWidth() const override { return char_width_; }
+  int LineHeight() const override { return lineHeight_; }
+  int CharWidth() const override { return charWidth_; }
   int TextWidth(std::string_view text) const override;
   int ClientWidth() const override;
   int ClientHeight() const override;
@@ -68,11 +78,14 @@ class TEditClient : public QAbstractScrollArea, public EditView {
   void PlaceCaret(EditPoint point) override;
   void CaretShapeChanged() override;
   void Beep(BeepKind kind) override;
-  void CaretMoved(bool) override { emit CaretPositionChanged(); }
-  void ContentsChanged(bool) override { emit TextChanged(); }
+  void CaretMoved(bool) override;
+  void ContentsChanged(bool) override;
+  void TextReplaced(int line, std::size_t column, std::size_t removed, std::size_t inserted) override;
+  void ShowMessage(const std::string& text) override;
 
  public slots:
   void Undo();
+  void Redo();
   void Cut();
   void Copy();
   void Paste();
@@ -92,11 +105,18 @@ class TEditClient : public QAbstractScrollArea, public EditView {
   void TextChanged();
   void OverwriteChanged(bool overwrite);
   void CaptionChanged(const QString& caption);
+  // What the editing commands can do changed: the selection, the journal,
+  // the redo list, the modified flag or the open search dialog.
+  void CommandStateChanged();
+  // A short report for the status bar, such as "Search wrapped".
+  void StatusMessage(const QString& text);
 
  protected:
   // Puts the selection on the clipboard; false when it was too large.
   bool CopyToClipboard();
   void SetCaption();
+  // Hands an event to assistive technologies (while one listens).
+  virtual void NotifyAccessibility(QAccessibleEvent* event);
 
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -122,19 +142,66 @@ class TEditClient : public QAbstractScrollArea, public EditView {
                std::size_t to, int origin, int* x, int y, int height, bool highlighted, int right_limit);
   EditPoint ToPoint(const QPoint& p) const { return {p.x(), p.y()}; }
 
-  std::unique_ptr<EditPrompter> own_prompter_;
+  // What the command states and assistive technologies follow.
+  struct State {
+    bool selection = false;
+    bool undo = false;
+    bool redo = false;
+    bool dirty = false;
+    bool searching = false;
+    bool replacing = false;
+    int caretLine = 0;
+    std::size_t caretColumn = 0;
+    int selStartLine = 0;
+    std::size_t selStartColumn = 0;
+    int selEndLine = 0;
+    std::size_t selEndColumn = 0;
+    bool SameCommands(const State& o) const {
+      return selection == o.selection && undo == o.undo && redo == o.redo && dirty == o.dirty &&
+             searching == o.searching && replacing == o.replacing;
+    }
+  };
+  State CurrentState() const;
+  // One input event or command: the state is reported once, when the
+  // outermost step ends, not at every notification on the way.
+  class Step {
+   public:
+    explicit Step(TEditClient* editor) : editor_(editor) { ++editor_->stepDepth_; }
+    ~Step() {
+      if (--editor_->stepDepth_ == 0) editor_->NoteState();
+    }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+   private:
+    TEditClient* editor_;
+  };
+  // Tells whoever listens what changed since the last call: the command
+  // states, and the caret and selection to assistive technologies.
+  void NoteState();
+  // Offsets as assistive technologies count them (int).
+  int AccessibleOffset(const TEditPos& pos) const;
+  // An assistive technology started or stopped listening.
+  void accessibilityActiveChanged(bool active) override { accessibilityOn_ = active; }
+
+  std::unique_ptr<EditPrompter> ownPrompter_;
   EditDocument doc_;
   QFontMetrics metrics_;
-  int line_height_ = 16;
-  int char_width_ = 8;
-  int caret_width_ = 2;
-  int tab_stop_ = 32;
-  EditPoint caret_point_;
-  bool caret_visible_ = false;
-  bool is_replace_ = false;
-  bool close_confirmed_ = false;
+  int lineHeight_ = 16;
+  int charWidth_ = 8;
+  int caretWidth_ = 2;
+  int tabStop_ = 32;
+  EditPoint caretPoint_;
+  bool caretVisible_ = false;
+  bool isReplace_ = false;
+  bool closeConfirmed_ = false;
   int beeps_ = 0;
-  QPointer<FindReplaceDialog> find_dialog_;
+  QPointer<FindReplaceDialog> findDialog_;
+  State state_;
+  // Reports to assistive technologies cost a walk over the lines above the
+  // change: they are made only while one listens.
+  bool accessibilityOn_ = false;
+  int stepDepth_ = 0;
 };
 
 }  // namespace foresta

@@ -13,7 +13,7 @@
 namespace foresta {
 
 FindReplaceDialog::FindReplaceDialog(const FindData& data, bool replace, QWidget* parent)
-    : QDialog(parent), replace_(replace) {
+    : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
   setWindowTitle(replace ? QStringLiteral("Replace") : QStringLiteral("Find"));
@@ -23,19 +23,22 @@ FindReplaceDialog::FindReplaceDialog(const FindData& data, bool replace, QWidget
   find_->setMaxLength(static_cast<int>(FindData::kMaxText));
   fields->addRow(QStringLiteral("Fi&nd what:"), find_);
   if (replace) {
-    replace_with_ = new QLineEdit(QString::fromLatin1(data.replaceWith), this);
-    replace_with_->setMaxLength(static_cast<int>(FindData::kMaxText));
-    fields->addRow(QStringLiteral("Re&place with:"), replace_with_);
+    replaceWith_ = new QLineEdit(QString::fromLatin1(data.replaceWith), this);
+    replaceWith_->setMaxLength(static_cast<int>(FindData::kMaxText));
+    fields->addRow(QStringLiteral("Re&place with:"), replaceWith_);
   }
-  whole_word_ = new QCheckBox(QStringLiteral("Match &whole word only"), this);
-  whole_word_->setChecked(data.flags & FindData::kWholeWord);
-  match_case_ = new QCheckBox(QStringLiteral("Match &case"), this);
-  match_case_->setChecked(data.flags & FindData::kMatchCase);
+  wholeWord_ = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+  wholeWord_->setChecked(data.flags & FindData::kWholeWord);
+  matchCase_ = new QCheckBox(QStringLiteral("Match &case"), this);
+  matchCase_->setChecked(data.flags & FindData::kMatchCase);
+  wrapAround_ = new QCheckBox(QStringLiteral("Wrap ar&ound"), this);
+  wrapAround_->setChecked(data.wrapAround);
 
   auto* left = new QVBoxLayout;
   left->addLayout(fields);
-  left->addWidget(whole_word_);
-  left->addWidget(match_case_);
+  left->addWidget(wholeWord_);
+  left->addWidget(matchCase_);
+  left->addWidget(wrapAround_);
   up_ = new QRadioButton(QStringLiteral("&Up"), this);
   down_ = new QRadioButton(QStringLiteral("&Down"), this);
   (data.flags & FindData::kDown ? down_ : up_)->setChecked(true);
@@ -53,17 +56,17 @@ FindReplaceDialog::FindReplaceDialog(const FindData& data, bool replace, QWidget
   }
 
   auto* buttons = new QVBoxLayout;
-  find_next_ = new QPushButton(QStringLiteral("&Find Next"), this);
-  find_next_->setDefault(true);
-  buttons->addWidget(find_next_);
-  connect(find_next_, &QPushButton::clicked, this, [this] { Send(FindData::kFindNext); });
+  findNext_ = new QPushButton(QStringLiteral("&Find Next"), this);
+  findNext_->setDefault(true);
+  buttons->addWidget(findNext_);
+  connect(findNext_, &QPushButton::clicked, this, [this] { Send(FindData::kFindNext); });
   if (replace) {
-    replace_button_ = new QPushButton(QStringLiteral("&Replace"), this);
-    replace_all_ = new QPushButton(QStringLiteral("Replace &All"), this);
-    buttons->addWidget(replace_button_);
-    buttons->addWidget(replace_all_);
-    connect(replace_button_, &QPushButton::clicked, this, [this] { Send(FindData::kReplace); });
-    connect(replace_all_, &QPushButton::clicked, this, [this] { Send(FindData::kReplaceAll); });
+    replaceButton_ = new QPushButton(QStringLiteral("&Replace"), this);
+    replaceAll_ = new QPushButton(QStringLiteral("Replace &All"), this);
+    buttons->addWidget(replaceButton_);
+    buttons->addWidget(replaceAll_);
+    connect(replaceButton_, &QPushButton::clicked, this, [this] { Send(FindData::kReplace); });
+    connect(replaceAll_, &QPushButton::clicked, this, [this] { Send(FindData::kReplaceAll); });
   }
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -76,9 +79,9 @@ FindReplaceDialog::FindReplaceDialog(const FindData& data, bool replace, QWidget
 
   auto enable = [this] {
     bool has_text = !find_->text().isEmpty();
-    find_next_->setEnabled(has_text);
-    if (replace_button_) replace_button_->setEnabled(has_text);
-    if (replace_all_) replace_all_->setEnabled(has_text);
+    findNext_->setEnabled(has_text);
+    if (replaceButton_) replaceButton_->setEnabled(has_text);
+    if (replaceAll_) replaceAll_->setEnabled(has_text);
   };
   connect(find_, &QLineEdit::textChanged, this, enable);
   enable();
@@ -88,11 +91,17 @@ FindData FindReplaceDialog::Data() const {
   FindData data;
   data.flags = 0;
   if (down_->isChecked()) data.flags |= FindData::kDown;
-  if (whole_word_->isChecked()) data.flags |= FindData::kWholeWord;
-  if (match_case_->isChecked()) data.flags |= FindData::kMatchCase;
+  if (wholeWord_->isChecked()) data.flags |= FindData::kWholeWord;
+  if (matchCase_->isChecked()) data.flags |= FindData::kMatchCase;
+  data.wrapAround = wrapAround_->isChecked();
   data.findWhat = find_->text().toLatin1().toStdString();
-  if (replace_with_) data.replaceWith = replace_with_->text().toLatin1().toStdString();
+  if (replaceWith_) data.replaceWith = replaceWith_->text().toLatin1().toStdString();
   return data;
+}
+
+void FindReplaceDialog::FocusSearchField() {
+  find_->setFocus(Qt::ActiveWindowFocusReason);
+  find_->selectAll();
 }
 
 void FindReplaceDialog::Send(std::uint32_t request) {
@@ -102,16 +111,16 @@ void FindReplaceDialog::Send(std::uint32_t request) {
 }
 
 void FindReplaceDialog::done(int result) {
-  if (!closing_sent_) {
-    closing_sent_ = true;
+  if (!closingSent_) {
+    closingSent_ = true;
     Send(FindData::kDialogTerm);
   }
   QDialog::done(result);
 }
 
 void FindReplaceDialog::closeEvent(QCloseEvent* event) {
-  if (!closing_sent_) {
-    closing_sent_ = true;
+  if (!closingSent_) {
+    closingSent_ = true;
     Send(FindData::kDialogTerm);
   }
   QDialog::closeEvent(event);

@@ -15,24 +15,25 @@ namespace foresta {
 // The modeless Find or Replace dialog over a copy of the editor's
 // FindData. Each button sends the data with its request flag; closing
 // the dialog sends the closing flag. The dialog deletes itself on close.
+// Return is Find Next, Escape closes.
 class FindReplaceDialog : public QDialog {
   Q_OBJECT
 
  public:
   FindReplaceDialog(const FindData& data, bool replace, QWidget* parent);
 
-  bool IsReplace() const { return replace_; }
   // The current texts and options, without a request flag.
   FindData Data() const;
 
   QLineEdit* FindEdit() const { return find_; }
-  QLineEdit* ReplaceEdit() const { return replace_with_; }
-  QCheckBox* WholeWordBox() const { return whole_word_; }
-  QCheckBox* MatchCaseBox() const { return match_case_; }
-  QRadioButton* UpButton() const { return up_; }
-  QPushButton* FindNextButton() const { return find_next_; }
-  QPushButton* ReplaceButton() const { return replace_button_; }
-  QPushButton* ReplaceAllButton() const { return replace_all_; }
+  QLineEdit* ReplaceEdit() const { return replaceWith_; }
+  QCheckBox* WholeWordBox() const { return wholeWord_; }
+  QCheckBox* WrapAroundBox() const { return wrapAround_; }
+  QPushButton* FindNextButton() const { return findNext_; }
+  QPushButton* ReplaceAllButton() const { return replaceAll_; }
+
+  // Gives the keyboard to the search field, its text selected.
+  void FocusSearchField();
 
  signals:
   void Request(const foresta::FindData& data);
@@ -44,17 +45,17 @@ class FindReplaceDialog : public QDialog {
  private:
   void Send(std::uint32_t request);
 
-  bool replace_;
-  bool closing_sent_ = false;
+  bool closingSent_ = false;
   QLineEdit* find_ = nullptr;
-  QLineEdit* replace_with_ = nullptr;
-  QCheckBox* whole_word_ = nullptr;
-  QCheckBox* match_case_ = nullptr;
+  QLineEdit* replaceWith_ = nullptr;
+  QCheckBox* wholeWord_ = nullptr;
+  QCheckBox* matchCase_ = nullptr;
+  QCheckBox* wrapAround_ = nullptr;
   QRadioButton* up_ = nullptr;
   QRadioButton* down_ = nullptr;
-  QPushButton* find_next_ = nullptr;
-  QPushButton* replace_button_ = nullptr;
-  QPushButton* replace_all_ = nullptr;
+  QPushButton* findNext_ = nullptr;
+  QPushButton* replaceButton_ = nullptr;
+  QPushButton* replaceAll_ = nullptr;
 };
 
 }  // namespace foresta
