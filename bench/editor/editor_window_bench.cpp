@@ -24,10 +24,10 @@
 #include <string>
 
 #include "editor/widget/edit_client.h"
-#include "frame/default_document.h"
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
+#include "frame/plume_ed_window.h"
 
 namespace foresta {
 namespace {
@@ -82,11 +82,11 @@ const std::string& LargeFile(int lines) {
 // The main window with the large file open in a document window.
 class Session {
  public:
-  explicit Session(const std::string& path) : window_(DefaultDocumentFactory()) {
+  explicit Session(const std::string& path) {
     window_.show();
     window_.documentArea().OpenFile(path);
     plume_edMDIChild* child = window_.documentArea().ActiveDocument();
-    editor_ = child != nullptr ? dynamic_cast<TEditClient*>(child->Client()->Widget()) : nullptr;
+    editor_ = child != nullptr ? child->Client() : nullptr;
     QApplication::processEvents();
   }
   bool Ready() const { return editor_ != nullptr; }

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "interchange/json_text.h"
+#include "state/json_text.h"
 #include "state/recording_shell.h"
 
 namespace foresta {

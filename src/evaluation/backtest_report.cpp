@@ -5,35 +5,15 @@
 #include <cmath>
 #include <cstdio>
 
+#include "state/json_text.h"
+
 namespace foresta {
 namespace {
 
 constexpr int kListedSettings = 10;
 
-std::string JsonText(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
-
 std::string FileField(const std::string* file) {
-  return file == nullptr ? std::string() : ",\"file\":" + JsonText(*file);
+  return file == nullptr ? std::string() : ",\"file\":" + JsonString(*file);
 }
 
 const char* WindowName(const BacktestResult& r, std::size_t o) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "interchange/atomic_file.h"
-#include "interchange/json_text.h"
+#include "state/json_text.h"
 
 namespace foresta {
 

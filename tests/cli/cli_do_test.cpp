@@ -3,26 +3,18 @@
 #include <sstream>
 
 #include "cli/cli_commands.h"
+#include "support/cli_records.h"
 #include "support/temp_dir.h"
 
 namespace foresta {
 namespace {
 
+using testing::Cli;
+using testing::CliRun;
+using testing::Lines;
 using testing::ReadFile;
 using testing::ScopedTempDir;
 using testing::WriteFile;
-
-struct CliRun {
-  int exit;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int exit = RunCommandLine(args, {out, err});
-  return {exit, out.str(), err.str()};
-}
 
 class CliTest : public ::testing::Test {
   ScopedTempDir dir_;

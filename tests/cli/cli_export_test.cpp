@@ -6,33 +6,18 @@
 #include <sstream>
 
 #include "cli/cli_commands.h"
+#include "support/cli_records.h"
 #include "support/temp_dir.h"
 
 namespace foresta {
 namespace {
 
+using testing::Cli;
+using testing::CliRun;
+using testing::Lines;
 using testing::ReadFile;
 using testing::ScopedTempDir;
 using testing::WriteFile;
-
-struct CliRun {
-  int exit;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int exit = RunCommandLine(args, {out, err});
-  return {exit, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // The number after "key": in a JSON line, in the report's own form (six
 // significant digits), so the two can be compared as text.

@@ -5,28 +5,19 @@
 #include <sstream>
 
 #include "cli/cli_commands.h"
+#include "support/cli_records.h"
 #include "support/temp_dir.h"
 #include "workbench/command_vocabulary.h"
 
 namespace foresta {
 namespace {
 
+using testing::Cli;
+using testing::CliRun;
+using testing::Lines;
 using testing::ReadFile;
 using testing::ScopedTempDir;
 using testing::WriteFile;
-
-struct CliRun {
-  int exit;
-  std::string out;
-  std::string err;
-  bool operator==(const CliRun&) const = default;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int exit = RunCommandLine(args, {out, err});
-  return {exit, out.str(), err.str()};
-}
 
 class CliPredictTest : public ::testing::Test {
  protected:

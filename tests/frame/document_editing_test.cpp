@@ -18,11 +18,11 @@
 #include <QToolButton>
 
 #include "editor/widget/edit_client.h"
-#include "frame/default_document.h"
 #include "frame/frame_status_bar.h"
 #include "frame/plume_ed_app.h"
 #include "frame/plume_ed_mdi_child.h"
 #include "frame/plume_ed_mdi_client.h"
+#include "frame/plume_ed_window.h"
 #include "frame/qt_environment.h"
 
 namespace foresta {
@@ -34,7 +34,7 @@ using test::WorkingDirectory;
 class DocumentEditingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window_ = std::make_unique<plume_edApp>(DefaultDocumentFactory());
+    window_ = std::make_unique<plume_edApp>();
     window_->guiShell().SetModalRunner([](QDialog& dialog) {
       return qobject_cast<QMessageBox*>(&dialog) != nullptr ? static_cast<int>(QMessageBox::No)
                                                             : static_cast<int>(QDialog::Rejected);
@@ -53,7 +53,7 @@ class DocumentEditingTest : public ::testing::Test {
   }
   TEditClient* Editor() {
     plume_edMDIChild* active = window_->documentArea().ActiveDocument();
-    return active != nullptr ? dynamic_cast<TEditClient*>(active->Client()->Widget()) : nullptr;
+    return active != nullptr ? active->Client() : nullptr;
   }
   bool Enabled(int id) { return window_->Action(id)->isEnabled(); }
   // The tool button of `id`: it shows the action's state.

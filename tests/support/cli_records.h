@@ -9,6 +9,29 @@
 
 namespace foresta::testing {
 
+// What one in-process run of the command line returned and printed.
+struct CliRun {
+  int exit;
+  std::string out;
+  std::string err;
+  bool operator==(const CliRun&) const = default;
+};
+
+// Runs `foresta-cli ARGS...` in the current directory.
+inline CliRun Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  int exit = RunCommandLine(args, {out, err});
+  return {exit, out.str(), err.str()};
+}
+
+// The lines of `text`, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 // Runs `foresta-cli --json ARGS...` in the current directory and returns
 // what it printed on standard output.
 inline std::string Do(std::vector<std::string> args) {

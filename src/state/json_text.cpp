@@ -1,4 +1,4 @@
-#include "interchange/json_text.h"
+#include "state/json_text.h"
 
 #include <cstdio>
 

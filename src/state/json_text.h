@@ -1,5 +1,5 @@
-#ifndef FORESTA_INTERCHANGE_JSON_TEXT_H_
-#define FORESTA_INTERCHANGE_JSON_TEXT_H_
+#ifndef FORESTA_STATE_JSON_TEXT_H_
+#define FORESTA_STATE_JSON_TEXT_H_
 
 #include <string>
 #include <string_view>
@@ -17,4 +17,4 @@ inline std::string JsonString(std::string_view text) {
 
 }  // namespace foresta
 
-#endif  // FORESTA_INTERCHANGE_JSON_TEXT_H_
+#endif  // FORESTA_STATE_JSON_TEXT_H_
