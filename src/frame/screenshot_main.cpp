@@ -57,9 +57,10 @@ int main(int argc, char** argv) {
     Settle(200);
   }
   // Two or more documents side by side; a single one fills the area.
-  if (window.documentArea().Documents().size() > 1) {
+  // (charts count as documents).
+  if (window.documentArea().subWindowList().size() > 1) {
     window.documentArea().tileSubWindows();
-  } else if (auto* active = window.documentArea().ActiveDocument()) {
+  } else if (auto* active = window.documentArea().currentSubWindow()) {
     active->showMaximized();
   }
   window.statusBar()->showMessage(QStringLiteral("Ready"));
