@@ -9,6 +9,8 @@
 #include "support/temp_dir.h"
 #include "workbench/command_vocabulary.h"
 #include "workbench/prediction_run.h"
+#include "state/message_codes.h"
+#include "state/message_texts.h"
 #include "state/recording_shell.h"
 #include "workbench/workbench.h"
 
