@@ -204,9 +204,7 @@ void InformOfFailure(Workbench& wb) {
   } else if (IsSilentFailureStatus(status)) {
     // The fixed text alone; the particulars stay in statusParticulars for
     // the front ends that show more.
-    const std::string particulars = wb.state().statusParticulars;
     wb.Inform(status);
-    wb.state().statusParticulars = particulars;
   }
 }
 
