@@ -1,4 +1,7 @@
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "batch/batch_file.h"
 #include "batch/batch_file_access.h"
@@ -11,16 +14,20 @@ namespace {
 
 constexpr int kEof = std::char_traits<char>::eof();
 
-int TestBatch(BatchReader& reader, BatchFileAccess& access) {
+// The items of the test. `output` receives the output name once it is
+// accepted, `inputs` the input names as the loader will take them.
+int TestBatchItems(BatchReader& reader, BatchFileAccess& access, std::string& output,
+                   std::vector<std::string>& inputs) {
   if (!reader.SkipPast('*')) return kBatchNoComment;
   if (!reader.SkipPast('*')) return kBatchCommentNotClosed;
 
-  std::string output;
-  const bool haveOutput = reader.ReadWord(output);
-  reader.Echo("\n" + output + "\n");
-  if (!haveOutput || !access.PrepareOutput(BatchPathName(output))) {
+  std::string name;
+  const bool haveOutput = reader.ReadWord(name);
+  reader.Echo("\n" + name + "\n");
+  if (!haveOutput || !access.PrepareOutput(BatchPathName(name))) {
     return kBatchBadOutputFile;
   }
+  output = BatchPathName(name);
   reader.Echo("\n");
 
   // Each number is echoed before it is judged, so the echo shows the value
@@ -45,13 +52,33 @@ int TestBatch(BatchReader& reader, BatchFileAccess& access) {
     std::string input;
     const bool haveInput = reader.ReadWord(input);
     reader.Echo(input + "\n");
+    if (haveInput) inputs.push_back(BatchPathName(input));
     if (!haveInput || !access.CanRead(BatchPathName(input))) return kBatchBadInputFile;
     return kBatchOk;
   }
   const int first = reader.ReadFirstNonBlank();
   if (first == kEof) return kBatchNotEnoughFiles;
-  if (reader.CountRemainingLines(first) < files) return kBatchNotEnoughFiles;
+  std::vector<std::string> words;
+  const int lines = reader.CountRemainingLines(first, &words, static_cast<std::size_t>(files));
+  for (const std::string& word : words) inputs.push_back(BatchPathName(word));
+  if (lines < files) return kBatchNotEnoughFiles;
   return kBatchOk;
+}
+
+int TestBatch(BatchReader& reader, BatchFileAccess& access) {
+  std::string output;
+  std::vector<std::string> inputs;
+  const int code = TestBatchItems(reader, access, output, inputs);
+  // What a read error left unread cannot be judged, and nothing is emptied.
+  if (reader.failed()) return kBatchReadFailed;
+  if (output.empty()) return code;
+  // The output is emptied only now that the inputs are known: were it one
+  // of them, the test itself would lose the data.
+  for (const std::string& input : inputs) {
+    if (access.SameFile(output, input)) return kBatchOutputIsInput;
+  }
+  access.EmptyOutput(output);
+  return code;
 }
 
 }  // namespace
@@ -68,6 +95,9 @@ int TestBatchFile(const std::string& batchFile, const std::string& echoFile) {
   // A directory or a FIFO is no batch file; opening it would read nothing
   // (or wait for a writer) instead of failing.
   if (!IsReadableRegularFile(batchFile)) return kBatchCannotOpen;
+  // Opening the echo empties it; were it the batch file, that would be lost.
+  std::error_code ec;
+  if (std::filesystem::equivalent(batchFile, echoFile, ec)) return kBatchIsEchoFile;
   BatchReader reader;
   if (!reader.Open(batchFile, echoFile)) return kBatchCannotOpen;
   DiskBatchFileAccess files(batchFile);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "state/message_codes.h"
 #include "state/workbench_state.h"
 
 namespace foresta {
@@ -15,7 +16,8 @@ class BatchFileAccess;
 // where reading stopped (the input test uses the same file).
 inline constexpr const char* kBatchEchoFile = "error.tmp";
 
-// Results of TestBatchFile; the message shown is 160 + code.
+// Results of TestBatchFile; the message shown is 160 + code. The codes
+// beyond 10 are chosen so that 160 + code is their message code.
 enum BatchTestCode : int {
   kBatchOk = 0,
   kBatchCannotOpen = 1,  // also: not a readable regular file
@@ -28,6 +30,12 @@ enum BatchTestCode : int {
   kBatchBadFileCount = 8,
   kBatchBadInputFile = 9,
   kBatchNotEnoughFiles = 10,
+  // A read error ended the reading before the end of the file.
+  kBatchReadFailed = kMsgBatchReadFailed - kMsgBatchTestBase,
+  // The batch file is the echo file: opening the echo would empty it.
+  kBatchIsEchoFile = kMsgBatchIsEchoFile - kMsgBatchTestBase,
+  // The output names one of the input files: the report would replace it.
+  kBatchOutputIsInput = kMsgBatchOutputIsInput - kMsgBatchTestBase,
 };
 
 inline constexpr int kBatchMinPrecision = 2;
@@ -39,6 +47,10 @@ inline constexpr int kBatchMaxTrend = 1000;
 // created or emptied to prove it can be written), precision, trend, run
 // code, number of files and either the one input file (a regular file that
 // can be opened for reading) or enough non-blank lines for the names.
+// An output that is one of the input names is refused and left as it is;
+// otherwise the output is emptied when the test ends, however it ends once
+// the output name has been accepted. A batch file that is the echo file,
+// or that cannot be read to its end, is refused.
 // Echoes what it read into `echoFile`. Settings are not touched. Returns a
 // BatchTestCode.
 int TestBatchFile(const std::string& batchFile,
@@ -46,11 +58,13 @@ int TestBatchFile(const std::string& batchFile,
 
 // The same test over a batch file's bytes in memory, asking `files` about
 // the output and input names. `echo`, when given, receives what
-// TestBatchFile writes to the echo file. Never returns kBatchCannotOpen.
+// TestBatchFile writes to the echo file. Never returns kBatchCannotOpen,
+// kBatchIsEchoFile or kBatchReadFailed.
 int TestBatchBytes(std::string_view bytes, BatchFileAccess& files,
                    std::ostream* echo = nullptr);
 
-// Result of LoadBatchFile when the file could no longer be read.
+// Result of LoadBatchFile when the file could no longer be read (or is the
+// echo file, or a read error stopped it).
 inline constexpr int kBatchLoadFailed = -1;
 
 // REQUIRES: TestBatchFile(state.batchFile) returned kBatchOk.

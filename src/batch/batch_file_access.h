@@ -11,11 +11,16 @@ namespace foresta {
 class BatchFileAccess {
  public:
   virtual ~BatchFileAccess() = default;
-  // Creates or empties `name` to prove the run can write it; false when it
-  // cannot.
+  // Proves the run can write `name` (creating it when it is missing); false
+  // when it cannot. Leaves what the file holds alone.
   virtual bool PrepareOutput(const std::string& name) = 0;
   // Whether `name` can be opened for reading.
   virtual bool CanRead(const std::string& name) = 0;
+  // Empties the output `name` the test accepted.
+  virtual void EmptyOutput(const std::string& /*name*/) {}
+  // Whether two names are one file (links and spellings such as "./a"
+  // included); false when either does not exist.
+  virtual bool SameFile(const std::string& a, const std::string& b) { return a == b; }
 };
 
 // The disk, as the run will find it. Naming the batch file itself as the
@@ -25,6 +30,8 @@ class DiskBatchFileAccess : public BatchFileAccess {
   explicit DiskBatchFileAccess(std::string batchFile) : batchFile_(std::move(batchFile)) {}
   bool PrepareOutput(const std::string& name) override;
   bool CanRead(const std::string& name) override;
+  void EmptyOutput(const std::string& name) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
 
  private:
   std::string batchFile_;

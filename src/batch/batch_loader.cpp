@@ -1,3 +1,5 @@
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "batch/batch_file.h"
@@ -43,6 +45,7 @@ int LoadBatch(BatchReader& reader, WorkbenchState& state, BatchFileAccess& acces
     reader.Echo("   files");
   }
   reader.Close();
+  if (reader.failed()) return kBatchLoadFailed;
 
   state.predictionOutputFile = BatchPathName(output);
   state.texts.linkOutput = state.predictionOutputFile;
@@ -66,6 +69,8 @@ int LoadBatch(BatchReader& reader, WorkbenchState& state, BatchFileAccess& acces
 }  // namespace
 
 int LoadBatchFile(WorkbenchState& state, const std::string& echoFile) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(state.batchFile, echoFile, ec)) return kBatchLoadFailed;
   BatchReader reader;
   if (!reader.Open(state.batchFile, echoFile)) return kBatchLoadFailed;
   DiskBatchFileAccess access(state.batchFile);

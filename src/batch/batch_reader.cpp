@@ -15,11 +15,36 @@ bool IsBlank(int c) {
 
 }  // namespace
 
+bool BatchReader::FileBuffer::Open(const std::string& name) {
+  Close();
+  file_ = std::fopen(name.c_str(), "rb");
+  failed_ = false;
+  setg(buffer_, buffer_, buffer_);
+  return file_ != nullptr;
+}
+
+void BatchReader::FileBuffer::Close() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  setg(buffer_, buffer_, buffer_);
+}
+
+BatchReader::FileBuffer::int_type BatchReader::FileBuffer::underflow() {
+  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  if (file_ == nullptr || failed_) return traits_type::eof();
+  const std::size_t n = std::fread(buffer_, 1, sizeof buffer_, file_);
+  if (n == 0) {
+    if (std::ferror(file_)) failed_ = true;
+    return traits_type::eof();
+  }
+  setg(buffer_, buffer_, buffer_ + n);
+  return traits_type::to_int_type(*gptr());
+}
+
 bool BatchReader::Open(const std::string& batchFile,
                        const std::string& echoFile) {
-  file_.open(batchFile, std::ios::binary);
-  if (!file_) return false;
-  in_ = file_.rdbuf();
+  if (!file_.Open(batchFile)) return false;
+  in_ = &file_;
   echoFile_.open(echoFile, std::ios::binary | std::ios::trunc);
   echo_ = &echoFile_;
   return static_cast<bool>(echoFile_);
@@ -75,12 +100,26 @@ int BatchReader::ReadFirstNonBlank() {
   return c;
 }
 
-int BatchReader::CountRemainingLines(int first) {
+int BatchReader::CountRemainingLines(int first, std::vector<std::string>* words,
+                                     std::size_t maxWords) {
   int count = 0;
   bool filled = false;
   bool echoed = true;  // ReadFirstNonBlank echoed `first`
+  bool inWord = false;
   for (int c = first; c != kEof; c = Get(), echoed = false) {
     if (!echoed) Put(c);
+    if (words != nullptr) {
+      // A word ends at a blank, tab or line end and starts at anything
+      // that is not white space, as ReadWord reads it.
+      if (c == ' ' || c == '\t' || IsLineEnd(c)) {
+        inWord = false;
+      } else if (inWord) {
+        words->back().push_back(static_cast<char>(c));
+      } else if (!IsBlank(c) && words->size() < maxWords) {
+        words->emplace_back(1, static_cast<char>(c));
+        inWord = true;
+      }
+    }
     if (c == '\n') {
       if (filled) {
         ++count;
@@ -105,7 +144,7 @@ int BatchReader::CountRemainingLines(int first) {
 }
 
 bool BatchReader::Close() {
-  file_.close();
+  file_.Close();
   if (echo_ == nullptr) return true;
   echo_->flush();
   bool ok = static_cast<bool>(*echo_);

@@ -1,11 +1,13 @@
 #ifndef FORESTA_BATCH_BATCH_READER_H_
 #define FORESTA_BATCH_BATCH_READER_H_
 
+#include <cstdio>
 #include <fstream>
 #include <ostream>
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace foresta {
 
@@ -40,8 +42,11 @@ class BatchReader {
 
   // Reads to end of file, echoing every byte and counting the lines that
   // hold something other than blanks, tabs and line ends; the line holding
-  // `first` (already read) is the first one.
-  int CountRemainingLines(int first);
+  // `first` (already read) is the first one. When `words` is given, it
+  // receives the first `maxWords` words from `first` on, split as ReadWord
+  // splits them.
+  int CountRemainingLines(int first, std::vector<std::string>* words = nullptr,
+                          std::size_t maxWords = 0);
 
   void Echo(std::string_view text) {
     if (echo_ != nullptr) *echo_ << text;
@@ -53,7 +58,33 @@ class BatchReader {
   // Flushes and closes the echo; false when writing it failed.
   bool Close();
 
+  // True when a read error ended the reading: from then on the file reads
+  // as if it ended there, and the caller must not trust what it read.
+  bool failed() const { return file_.failed(); }
+
  private:
+  // A read-only stream buffer over a file that never throws: a read error
+  // ends the file and is remembered (the standard file buffer throws from
+  // its reads instead).
+  class FileBuffer : public std::streambuf {
+   public:
+    FileBuffer() = default;
+    FileBuffer(const FileBuffer&) = delete;
+    FileBuffer& operator=(const FileBuffer&) = delete;
+    ~FileBuffer() override { Close(); }
+    bool Open(const std::string& name);
+    void Close();
+    bool failed() const { return failed_; }
+
+   protected:
+    int_type underflow() override;
+
+   private:
+    std::FILE* file_ = nullptr;
+    char buffer_[1 << 14];
+    bool failed_ = false;
+  };
+
   // A read-only stream buffer over bytes in memory.
   class MemoryBuffer : public std::streambuf {
    public:
@@ -71,7 +102,7 @@ class BatchReader {
   }
   void SkipBlanks();
 
-  std::ifstream file_;
+  FileBuffer file_;
   MemoryBuffer memory_;
   std::streambuf* in_ = nullptr;
   std::ofstream echoFile_;

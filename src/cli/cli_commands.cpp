@@ -15,6 +15,7 @@
 #include "prediction/input_check.h"
 #include "state/message_codes.h"
 #include "state/message_texts.h"
+#include "workbench/command_vocabulary.h"
 #include "workbench/workbench.h"
 
 namespace foresta {
@@ -34,6 +35,15 @@ int RunDo(const GlobalOptions& options, const std::vector<std::string>& args,
   if (ids.empty()) {
     io.err << "foresta-cli: do needs at least one command identifier\n";
     return kExitUsage;
+  }
+  // Every identifier is checked before any runs: a typing error must not
+  // pass as a command that did nothing.
+  for (int id : ids) {
+    if (FindCommand(id) == nullptr) {
+      io.err << "foresta-cli: unknown command identifier: " << id
+             << " (foresta-cli commands lists them)\n";
+      return kExitUsage;
+    }
   }
   CliSession session(options, io, EchoStyle::kRecords);
   if (!session.ApplySettings()) return kExitUsage;
@@ -72,10 +82,14 @@ int RunTest(const GlobalOptions& options, const std::vector<std::string>& args,
   }
   PredictionState& prediction = session.workbench().prediction();
   int rowCount = -1;
-  int code = TestInputFile({input, state.precision, state.trend}, prediction,
-                           rowCount);
+  std::string particulars;
+  InputTestRequest request{input, state.precision, state.trend};
+  request.particulars = &particulars;
+  int code = TestInputFile(request, prediction, rowCount);
   auto text = InformationText(kMsgInputTestBase + code);
   (code == kInputOk ? io.out : io.err) << (text ? *text : "") << "\n";
+  // The fixed text does not say which value, limit or file it means.
+  if (!particulars.empty()) io.err << "foresta-cli: " << input << ": " << particulars << "\n";
   if (code == kInputOk) {
     io.out << "variables: " << prediction.VariableCount
            << ", rows: " << rowCount << "\n";
@@ -103,9 +117,11 @@ const std::vector<Subcommand>& Subcommands() {
        "check an input data file; exit 0 when it is usable", RunTest},
       {"predict",
        "predict [--code N] [--precision P] [--trend T] [--output FILE] "
-       "[--json] [--csv OUT] INPUT_OR_DIRECTORY",
+       "[--last ROWS] [--json] [--csv OUT] INPUT_OR_DIRECTORY",
        "predict the next row (code 1-27) or K rows (K x 100 + code) and "
-       "print the report, or its numbers as JSON records or CSV rows",
+       "print the report, or its numbers as JSON records or CSV rows; "
+       "--last uses only the newest ROWS rows of each input (the file is "
+       "left as it is)",
        RunPredict},
       {"import",
        "import FILE.csv [--columns NAME_OR_INDEX,...] [--date-column NAME_OR_INDEX|none] "

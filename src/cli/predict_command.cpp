@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "cli/arguments.h"
 #include "cli/cli_session.h"
 #include "cli/report_export.h"
 #include "interchange/report_records.h"
+#include "engine/pattern_file_check.h"
 #include "prediction/directory_scan.h"
+#include "prediction/encoders.h"
 #include "prediction/input_check.h"
+#include "prediction/run_code.h"
 #include "workbench/prediction_run.h"
 
 namespace foresta {
@@ -29,6 +33,25 @@ void ListDirectoryInputs(const std::string& directory, Workbench& wb) {
     }
   }
   s.directoryCount = static_cast<int>(s.directoryList.size());
+}
+
+// What the command line adds to a failed run's message: the particulars
+// that the fixed texts (written for the window's menus) leave out, and for
+// an input too long for the code, the option that uses its newest rows.
+std::string FailureParticulars(const WorkbenchState& s, int runCode) {
+  if (s.inputMode != InputMode::kFile) return {};
+  if (s.statusCode == kMsgTooManyRows) {
+    std::optional<RunCodeInfo> info = DecodeRunCode(runCode % kAverageCodeFactor);
+    if (!info) return {};
+    const std::int64_t usable = UsableRows(info->encoder, kMaxDistributionRows);
+    return "--last " + std::to_string(usable) + " predicts from the newest " +
+           std::to_string(usable) + " rows";
+  }
+  if ((s.statusCode == kMsgInputRefused || s.statusCode == kMsgCannotOpenOutput) &&
+      !s.statusParticulars.empty()) {
+    return s.predictionInputFile + ": " + s.statusParticulars;
+  }
+  return {};
 }
 
 }  // namespace
@@ -53,6 +76,13 @@ int RunPredict(const GlobalOptions& options,
         return kExitUsage;
       }
       (arg == "--code" ? code : arg == "--precision" ? s.precision : s.trend) = value;
+    } else if (arg == "--last") {
+      int rows = 0;
+      if (i + 1 >= args.size() || !ParseInt(args[++i], rows) || rows < 1) {
+        io.err << "foresta-cli: --last needs a number of rows of at least 1\n";
+        return kExitUsage;
+      }
+      s.newestRows = rows;
     } else if (arg == "--output" || arg == "--csv") {
       if (i + 1 >= args.size()) {
         io.err << "foresta-cli: " << arg << " needs a file name\n";
@@ -70,6 +100,11 @@ int RunPredict(const GlobalOptions& options,
   }
   if (input.empty()) {
     io.err << "foresta-cli: predict needs an input file or directory\n";
+    return kExitUsage;
+  }
+  if (s.newestRows > 0 && s.newestRows < s.trend) {
+    io.err << "foresta-cli: --last " << s.newestRows << " leaves fewer rows than the trend ("
+           << s.trend << ")\n";
     return kExitUsage;
   }
   auto fail = [&](const std::string& message) {
@@ -99,6 +134,15 @@ int RunPredict(const GlobalOptions& options,
 
   const bool ok = RunAnyPredictionCode(session.workbench(), code);
   session.workbench().SetReportListener(nullptr);
+  if (!ok) {
+    if (std::string more = FailureParticulars(s, code); !more.empty()) {
+      if (json) {
+        io.out << ErrorJson(more);
+      } else {
+        io.err << "foresta-cli: " << more << "\n";
+      }
+    }
+  }
   if (!csvFile.empty() && exporter.any()) {
     if (std::string error = csv.Commit(); !error.empty()) return fail(error);
   }

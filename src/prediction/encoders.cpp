@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "prediction/growth_rate.h"
@@ -27,6 +29,15 @@ bool ReadRow(InputReader& reader, std::uint32_t n, std::vector<float>& row) {
   return true;
 }
 
+// Reads past `rows` rows of N values; false when the file ends first.
+bool SkipRows(InputReader& reader, std::uint32_t n, std::int64_t rows) {
+  float value = 0.0f;
+  for (std::int64_t i = 0; i < rows * n; ++i) {
+    if (reader.NextNumber(value) != InputReader::Item::kNumber) return false;
+  }
+  return true;
+}
+
 class Encoder {
  public:
   Encoder(Kind kind, const EncodeRequest& request, int style,
@@ -39,6 +50,7 @@ class Encoder {
  private:
   int FindExtremes();
   bool FitsBuffers() const;
+  bool DecodesFinite(std::uint32_t j, float last) const;
   int WriteFiles();
   void Quantise(std::uint32_t j, float x, std::string& out) const;
   void WriteRowCodes(std::int64_t row, TextOutput& out);
@@ -54,6 +66,7 @@ class Encoder {
   std::int64_t p_ = 0;
   std::int64_t t_ = 0;
   std::int64_t rows_ = 0;
+  std::int64_t skipped_ = 0;  // older rows left out (newestRows)
   std::vector<float> widths_;
   // The window ring: codes of the last T rows (each value's code followed by
   // a blank) and their quantities, slot (row mod T).
@@ -70,6 +83,7 @@ int Encoder::Run() {
   int rowCount = -1;
   InputTestRequest test{request_.inputFile, request_.precision, request_.trend,
                         request_.echoFile};
+  test.particulars = request_.particulars;
   if (TestInputFile(test, state_, rowCount) != kInputOk) {
     return kEncodeInputRefused;
   }
@@ -82,8 +96,22 @@ int Encoder::RunTested(int rowCount) {
     return kEncodeInputRefused;
   }
   rows_ = rowCount;
+  if (request_.newestRows > 0 && request_.newestRows < rows_) {
+    skipped_ = rows_ - request_.newestRows;
+    rows_ = request_.newestRows;
+    if (rows_ < request_.trend) return kEncodeInputRefused;
+  }
   p_ = request_.precision;
   t_ = request_.trend;
+  const std::int64_t usable = UsableRows(kind_, request_.maxDistributionRows);
+  if (request_.maxDistributionRows > 0 && rows_ > usable) {
+    if (request_.particulars != nullptr) {
+      *request_.particulars = request_.inputFile + " has " + std::to_string(rows_) +
+                              " rows; this code can use at most " +
+                              std::to_string(usable) + " of them";
+    }
+    return kEncodeTooManyRows;
+  }
   if (int code = FindExtremes(); code != kEncodeOk) return code;
   if (!FitsBuffers()) return kEncodeInputRefused;
   return WriteFiles();
@@ -98,6 +126,20 @@ bool Encoder::FitsBuffers() const {
   return true;
 }
 
+// Whether every number the report can decode for variable j stays finite:
+// values up to one interval past the extremes, and for growth the last
+// value grown by the largest rate.
+bool Encoder::DecodesFinite(std::uint32_t j, float last) const {
+  const double width = widths_[j];
+  const double high = std::max(std::fabs(static_cast<double>(state_.ValueMaxima[j])),
+                               std::fabs(static_cast<double>(state_.ValueMinima[j])));
+  if (!std::isfinite(width) || !std::isfinite(high)) return false;
+  const double reach = kind_ == Kind::kGrowth
+                           ? std::fabs(static_cast<double>(last)) * (1.0 + high + width)
+                           : high + width;
+  return reach <= std::numeric_limits<float>::max();
+}
+
 int Encoder::FindExtremes() {
   InputReader reader;
   if (!reader.Open(request_.inputFile)) return kEncodeInputRefused;
@@ -108,6 +150,7 @@ int Encoder::FindExtremes() {
   }
   n_ = n;
   state_.VariableCount = n;
+  if (!SkipRows(reader, n, skipped_)) return kEncodeInputRefused;
   std::vector<float>& maxima = state_.ValueMaxima;
   std::vector<float>& minima = state_.ValueMinima;
   std::vector<float> row(n), previous(n);
@@ -139,6 +182,14 @@ int Encoder::FindExtremes() {
   widths_.resize(n);
   for (std::uint32_t j = 0; j < n; ++j) {
     widths_[j] = IntervalWidth(maxima[j], minima[j], request_.precision);
+    if (!DecodesFinite(j, kind_ == Kind::kGrowth ? previous[j] : 0.0f)) {
+      if (request_.particulars != nullptr) {
+        *request_.particulars = "variable " + std::to_string(j + 1) +
+                                ": its values lie too far apart for single precision, so "
+                                "the prediction would hold infinities";
+      }
+      return kEncodeInputRefused;
+    }
   }
   return kEncodeOk;
 }
@@ -221,7 +272,12 @@ int Encoder::WriteFiles() {
                                  &request_.recognitionFile,
                                  &request_.distributionFile};
   for (int i = 0; i < 4; ++i) {
-    if (!out_[i].Open(*names[i])) return kEncodeCannotWrite;
+    if (!out_[i].Open(*names[i])) {
+      if (request_.particulars != nullptr) {
+        *request_.particulars = "the pattern file " + *names[i] + " could not be written";
+      }
+      return kEncodeCannotWrite;
+    }
   }
   // The input's preamble and comment head every pattern file.
   ByteSource& in = reader.source();
@@ -235,7 +291,7 @@ int Encoder::WriteFiles() {
   }
   std::uint32_t n = 0;
   reader.ReadCount(n);
-  if (n != n_) return kEncodeInputRefused;
+  if (n != n_ || !SkipRows(reader, n, skipped_)) return kEncodeInputRefused;
 
   const std::int64_t neurons = static_cast<std::int64_t>(n_) * p_ * t_;
   for (int i : {kTraining, kRetraining}) {
@@ -316,6 +372,15 @@ int EncodeEnumerative(const EncodeRequest& request, int style,
 int EncodeTestedInput(EncoderKind kind, const EncodeRequest& request,
                       int style, PredictionState& state, int rowCount) {
   return Encoder(kind, request, style, state).RunTested(rowCount);
+}
+
+std::int64_t UsableRows(EncoderKind kind, std::int64_t maxDistributionRows) {
+  switch (kind) {
+    case EncoderKind::kLinear: return maxDistributionRows;
+    case EncoderKind::kGrowth: return maxDistributionRows + 1;
+    case EncoderKind::kEnumerative: break;
+  }
+  return INT64_MAX;
 }
 
 std::uint64_t PowerUpTo(std::uint64_t base, std::uint64_t exponent,

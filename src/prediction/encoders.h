@@ -17,6 +17,9 @@ enum EncodeCode : int {
   kEncodeInputRefused = 1,
   kEncodeCannotWrite = 3,          // a pattern file could not be written
   kEncodeTooManyCombinations = 5,  // enumerative only: P^N >= 250,000
+  // Linear and growth only: the distribution would list more rows than
+  // request.maxDistributionRows; no pattern file is touched.
+  kEncodeTooManyRows = 6,
 };
 
 // The enumerative listing stops short of this many rows.
@@ -37,6 +40,16 @@ struct EncodeRequest {
   // table row for each variable.
   bool forTable = false;
   std::string echoFile = kEchoFile;
+  // Above 0: only the newest this many rows are encoded, as if the older
+  // ones were not in the file (the file itself is left as it is).
+  std::int64_t newestRows = 0;
+  // Above 0: the most rows the engine reads from a user distribution file.
+  // A linear or growth encoding that would list more is refused before any
+  // file is written.
+  std::int64_t maxDistributionRows = 0;
+  // When given, receives the particulars of a refusal in words (the value
+  // or row count refused, the file that could not be written). Not owned.
+  std::string* particulars = nullptr;
 };
 
 // Each encoder tests the input, finds the per-variable extremes of what it
@@ -65,6 +78,12 @@ enum class EncoderKind { kLinear, kGrowth, kEnumerative };
 // is a well-formed input that the test's neuron minimum alone refuses).
 int EncodeTestedInput(EncoderKind kind, const EncodeRequest& request,
                       int style, PredictionState& state, int rowCount);
+
+// The most input rows an encoder of `kind` can use when the engine reads at
+// most `maxDistributionRows` distribution rows: the linear encoder lists one
+// row per data row, the growth encoder one per rate (a row fewer), the
+// enumerative listing does not depend on the rows (INT64_MAX).
+std::int64_t UsableRows(EncoderKind kind, std::int64_t maxDistributionRows);
 
 // base^exponent exactly, in decimal.
 std::string PowerText(std::uint32_t base, std::uint32_t exponent);

@@ -1,8 +1,11 @@
 #include "prediction/input_check.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "prediction/byte_source.h"
 #include "prediction/input_reader.h"
@@ -69,6 +72,34 @@ class Echo {
   std::string* text_;
 };
 
+void Tell(const InputTestRequest& request, std::string text) {
+  if (request.particulars != nullptr) *request.particulars = std::move(text);
+}
+
+// Why the variable count, trend and precision break the neuron limits.
+std::string NeuronLimitsText(std::uint32_t n, const InputTestRequest& limits) {
+  if (!limits.checkSettingLimits || n < 1 || n > kMaxVariables) {
+    return "the number of variables is " + std::to_string(n) +
+           "; it must be 1 to 100,000";
+  }
+  const std::int64_t window = static_cast<std::int64_t>(n) * limits.trend;
+  return "N x T x P = " + std::to_string(n) + " x " + std::to_string(limits.trend) +
+         " x " + std::to_string(limits.precision) + " = " +
+         std::to_string(window * limits.precision) +
+         " (variables x trend x precision); it must be at least 20 and below "
+         "100,000, with N x T = " + std::to_string(window) +
+         " below 100,000 and trend and precision at least 1";
+}
+
+// A number's text for a message, cut short when it is very long.
+std::string ShownNumber(const std::string& digits, bool negative) {
+  constexpr std::size_t kShown = 48;
+  std::string text = negative ? "-" : "";
+  if (digits.size() <= kShown) return text + digits;
+  return text + digits.substr(0, kShown) + "... (" + std::to_string(digits.size()) +
+         " digits)";
+}
+
 // First pass: copies what it reads to the echo and checks the characters.
 // Returns 0 when the second pass should run.
 int ScanCharacters(InputReader& reader, Echo& echo, const InputTestRequest& limits,
@@ -92,7 +123,10 @@ int ScanCharacters(InputReader& reader, Echo& echo, const InputTestRequest& limi
   const bool fits = limits.checkSettingLimits
                         ? InputFitsNeuronLimits(count, limits.trend, limits.precision)
                         : count >= 1 && count <= kMaxVariables;
-  if (!fits) return kInputNeuronsOutOfRange;
+  if (!fits) {
+    Tell(limits, NeuronLimitsText(count, limits));
+    return kInputNeuronsOutOfRange;
+  }
 
   if (in.Peek() == ByteSource::kEnd) return kInputNoData;
   // The data is checked and echoed a buffer at a time; the echo ends with
@@ -109,7 +143,10 @@ int ScanCharacters(InputReader& reader, Echo& echo, const InputTestRequest& limi
     echo.Put(begin, at < end ? at + 1 : end);
     if (stateIndex == kInvalid) return kInputInvalidCharacter;
   }
-  if (!echo.Flush()) return kInputCannotOpen;
+  if (!echo.Flush()) {
+    Tell(limits, "the echo file " + limits.echoFile + " could not be written");
+    return kInputCannotOpen;
+  }
   return kInputOk;
 }
 
@@ -120,7 +157,10 @@ int CountRows(InputReader& reader, const InputTestRequest& limits, PredictionSta
   std::uint32_t n = 0;
   bool numeric = reader.ReadCount(n);
   state.VariableCount = n;
-  if (!numeric || n < 1 || n > kMaxVariables) return kInputNeuronsOutOfRange;
+  if (!numeric || n < 1 || n > kMaxVariables) {
+    Tell(limits, NeuronLimitsText(n, limits));
+    return kInputNeuronsOutOfRange;
+  }
 
   std::uint64_t numbers = 0;
   float value = 0;
@@ -128,6 +168,15 @@ int CountRows(InputReader& reader, const InputTestRequest& limits, PredictionSta
     InputReader::Item item = reader.NextNumber(value);
     if (item == InputReader::Item::kEnd) break;
     if (item == InputReader::Item::kInvalid) return kInputInvalidCharacter;
+    if (std::isinf(value)) {
+      // Only the general reading yields an infinity, so its token is the
+      // number's digits.
+      Tell(limits, "row " + std::to_string(numbers / n + 1) + ", variable " +
+                       std::to_string(numbers % n + 1) + ": the value " +
+                       ShownNumber(reader.token(), value < 0) +
+                       " is beyond single precision");
+      return kInputValueTooLarge;
+    }
     ++numbers;
   }
   if (numbers == 0) return kInputNoData;
@@ -157,9 +206,16 @@ bool InputFitsNeuronLimits(std::int64_t n, int trend, int precision) {
 int TestInputFile(const InputTestRequest& request, PredictionState& state,
                   int& rowCount) {
   rowCount = -1;
+  if (request.particulars != nullptr) request.particulars->clear();
   // A directory or a FIFO is no input file; opening it would read nothing
   // (or wait for a writer) instead of failing.
   if (!IsReadableRegularFile(request.inputFile)) return kInputCannotOpen;
+  // Opening the echo empties it; were it the input, the data would be gone.
+  std::error_code ec;
+  if (!request.echoFile.empty() &&
+      std::filesystem::equivalent(request.inputFile, request.echoFile, ec)) {
+    return kInputIsEchoFile;
+  }
   {
     InputReader reader;
     if (!reader.Open(request.inputFile)) return kInputCannotOpen;
@@ -168,16 +224,26 @@ int TestInputFile(const InputTestRequest& request, PredictionState& state,
     OutputFile echoFile;
     if (!request.echoFile.empty()) {
       echoFile.reset(std::fopen(request.echoFile.c_str(), "wb"));
-      if (!echoFile) return kInputCannotOpen;
+      if (!echoFile) {
+        Tell(request, "the echo file " + request.echoFile + " could not be written");
+        return kInputCannotOpen;
+      }
       std::setvbuf(echoFile.get(), nullptr, _IOFBF, 1 << 16);
     }
     Echo echo(echoFile.get(), nullptr);
     const int code = ScanCharacters(reader, echo, request, state);
+    // A read error looks like the end of the file to the scan.
+    if (reader.source().failed()) return kInputReadFailed;
     if (code != kInputOk) return code;
   }
   InputReader reader;
   if (!reader.Open(request.inputFile)) return kInputCannotOpen;
-  return CountRows(reader, request, state, rowCount);
+  const int code = CountRows(reader, request, state, rowCount);
+  if (reader.source().failed()) {
+    rowCount = -1;
+    return kInputReadFailed;
+  }
+  return code;
 }
 
 int TestInputBytes(std::string_view bytes, int precision, int trend,

@@ -6,10 +6,12 @@
 #include <string_view>
 
 #include "prediction/prediction_state.h"
+#include "state/message_codes.h"
 
 namespace foresta {
 
-// Result codes of TestInputFile; the status shown is 150 + code.
+// Result codes of TestInputFile; the status shown is 150 + code. The codes
+// beyond 9 are chosen so that 150 + code is their message code.
 enum InputTestCode : int {
   kInputOk = 0,
   kInputCannotOpen = 1,  // also: not a readable regular file
@@ -20,6 +22,13 @@ enum InputTestCode : int {
   kInputInvalidCharacter = 7,
   kInputLastRowIncomplete = 8,
   kInputNotEnoughData = 9,
+  // A read error ended the reading before the end of the file.
+  kInputReadFailed = kMsgInputReadFailed - kMsgInputTestBase,
+  // A value beyond single precision, which would turn into infinities and
+  // NaNs in every report.
+  kInputValueTooLarge = kMsgInputValueTooLarge - kMsgInputTestBase,
+  // The input file is the echo file: opening the echo would empty it.
+  kInputIsEchoFile = kMsgInputIsEchoFile - kMsgInputTestBase,
 };
 
 inline constexpr const char* kEchoFile = "error.tmp";
@@ -35,6 +44,10 @@ struct InputTestRequest {
   // made (a variable count of 1 to 100,000 and at least one row), for
   // readers that try many settings on one file.
   bool checkSettingLimits = true;
+  // When given, receives the particulars of a refusal in words (the row
+  // and value that are too large, the limits N, T and P broke, the echo
+  // file that could not be written); left empty otherwise. Not owned.
+  std::string* particulars = nullptr;
 };
 
 // The limits on N, N x T and N x T x P that an input must meet: N >= 1,

@@ -40,6 +40,11 @@ class InputReader {
 
   ByteSource& source() { return source_; }
 
+  // The digits (and point) of the last number the general reading took,
+  // without its sign. A number beyond single precision is always read that
+  // way, so after NextNumber gives an infinity this is its text.
+  const std::string& token() const { return token_; }
+
  private:
   // The common case of NextNumber, read in place; false (consuming
   // nothing) when the general reading must decide.

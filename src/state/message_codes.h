@@ -79,6 +79,36 @@ inline constexpr int kMsgBatchFileMissing = 565;
 inline constexpr int kMsgBatchFileUnwritable = 566;
 inline constexpr int kMsgChooseInputMode = 567;
 
+// Careless input: names, sizes and values that would lose data or give a
+// report of nothing. Each code's text is in the information table; the
+// composed ones add the particulars (file, row, value) after it.
+// "Input File: a read error stopped the reading before the end of the file "
+inline constexpr int kMsgInputReadFailed = 800;
+// "Input File: a value is too large for single precision (more than 3.4e38) "
+inline constexpr int kMsgInputValueTooLarge = 801;
+// "Input File: the input file is error.tmp, where the test copies what it
+//  reads; rename the input file "
+inline constexpr int kMsgInputIsEchoFile = 802;
+// "Batch File: a read error stopped the reading before the end of the file "
+inline constexpr int kMsgBatchReadFailed = 803;
+// "Batch File: the batch file is error.tmp, where the test copies what it
+//  reads; rename the batch file "
+inline constexpr int kMsgBatchIsEchoFile = 804;
+// "Batch: the output file is also an input file; the report would replace
+//  the data "
+inline constexpr int kMsgBatchOutputIsInput = 805;
+// "The input file is also a file this prediction writes; rename it or
+//  change the file names "
+inline constexpr int kMsgInputIsWrittenFile = 806;
+// "The batch file is also a file the prediction writes; rename it or
+//  change the file names "
+inline constexpr int kMsgBatchIsWrittenFile = 807;
+// "No file could be predicted: the directory list holds no usable input
+//  file "
+inline constexpr int kMsgNoFilePredicted = 808;
+// "The input file has more rows than this prediction code can use "
+inline constexpr int kMsgTooManyRows = 809;
+
 // Backtests and settings advice.
 inline constexpr int kMsgBacktestTooShort = 820;    // fewer than 10 validation origins
 inline constexpr int kMsgBacktestNoVariable = 821;  // the scored column does not exist

@@ -85,6 +85,13 @@ struct WorkbenchState {
   bool adviceHighestProbability = false;
 
   int statusCode = 0;
+  // The particulars (a file name, a row and value, the limits broken) of the
+  // failure statusCode records, when the run knows more than the code's
+  // fixed text says; empty otherwise.
+  std::string statusParticulars;
+  // Above 0: predictions use only the newest this many rows of each input
+  // file (the command line's --last); 0 uses every row.
+  long long newestRows = 0;
   int dialogSelector = 0;
   bool helpUsed = false;
 

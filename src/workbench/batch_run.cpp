@@ -2,8 +2,10 @@
 
 #include "batch/batch_file.h"
 #include "batch/batch_run_code.h"
+#include "prediction/input_check.h"
 #include "workbench/prediction_run.h"
 #include "workbench/workbench.h"
+#include "workbench/written_files.h"
 
 namespace foresta {
 namespace {
@@ -15,6 +17,15 @@ bool IsGrowthKind(int kind) { return kind >= 4 && kind <= 6; }
 BatchRunOutcome RunBatchFile(Workbench& wb) {
   BatchRunOutcome outcome;
   WorkbenchState& s = wb.state();
+  // The run writes its pattern files after loading the batch file; were
+  // the batch file one of them, it would be gone. (The echo and the
+  // output are the test's own refusals.)
+  if (std::optional<WrittenFile> written = WrittenFileThatIs(s, s.batchFile);
+      written && written->name != kEchoFile && written->name != s.predictionOutputFile) {
+    outcome.testCode = kMsgBatchIsWrittenFile - kMsgBatchTestBase;
+    wb.InformWith(kMsgBatchIsWrittenFile, OverwriteParticulars(s.batchFile, *written));
+    return outcome;
+  }
   outcome.testCode = TestBatchFile(s.batchFile);
   if (outcome.testCode != kBatchOk) {
     wb.Inform(kMsgBatchTestBase + outcome.testCode);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/pattern_file_check.h"
 #include "prediction/average_table.h"
 #include "prediction/encoders.h"
 #include "prediction/prediction_report.h"
@@ -17,6 +18,7 @@
 #include "state/message_texts.h"
 #include "workbench/engine_inputs.h"
 #include "workbench/workbench.h"
+#include "workbench/written_files.h"
 
 namespace foresta {
 namespace {
@@ -42,6 +44,10 @@ EncodeRequest EncodeRequestOf(const WorkbenchState& s, bool forTable) {
   r.precision = s.precision;
   r.trend = s.trend;
   r.forTable = forTable;
+  r.newestRows = s.newestRows;
+  // The engine refuses a longer distribution after every pattern file is
+  // written; the encoder refuses it first.
+  r.maxDistributionRows = kMaxDistributionRows;
   return r;
 }
 
@@ -59,12 +65,15 @@ int Encode(const RunCodeInfo& info, const EncodeRequest& request,
 // Encodes and trains. Returns kWritten when the network is ready.
 RunResult EncodeAndTrain(Workbench& wb, const RunCodeInfo& info, bool forTable) {
   WorkbenchState& s = wb.state();
-  switch (Encode(info, EncodeRequestOf(s, forTable), wb.prediction())) {
+  EncodeRequest request = EncodeRequestOf(s, forTable);
+  request.particulars = &s.statusParticulars;
+  switch (Encode(info, request, wb.prediction())) {
     case kEncodeOk: break;
     case kEncodeCannotWrite: s.statusCode = kMsgCannotOpenOutput; return RunResult::kFailed;
     case kEncodeTooManyCombinations:
       s.statusCode = kMsgTooManyCombinations;
       return RunResult::kFailed;
+    case kEncodeTooManyRows: s.statusCode = kMsgTooManyRows; return RunResult::kFailed;
     default: s.statusCode = kMsgInputRefused; return RunResult::kFailed;
   }
   ShellProgress progress(wb.shell(), "Training");
@@ -123,6 +132,7 @@ RunResult RunStep(Workbench& wb, const RunCodeInfo& info, const StepOptions& opt
   // Divisions by zero and invalid operations give infinities and NaNs.
   fedisableexcept(FE_ALL_EXCEPT);
   if (options.averageIndex <= 0) {
+    wb.state().statusParticulars.clear();
     RunResult trained = EncodeAndTrain(wb, info, options.averageIndex == 0);
     if (trained != RunResult::kWritten) return trained;
   }
@@ -132,10 +142,33 @@ RunResult RunStep(Workbench& wb, const RunCodeInfo& info, const StepOptions& opt
   return Report(wb, info, options);
 }
 
-std::string StatusText(int status) {
-  if (auto text = InformationText(status)) return std::string(*text);
-  if (auto question = QuestionText(status, WorkbenchState())) return question->text;
-  return "status " + std::to_string(status);
+// The text of a failure status, with the particulars the run recorded.
+std::string StatusText(int status, const std::string& particulars = {}) {
+  std::string text = "status " + std::to_string(status);
+  if (auto info = InformationText(status)) {
+    text = *info;
+  } else if (auto question = QuestionText(status, WorkbenchState())) {
+    text = question->text;
+  }
+  if (!particulars.empty()) text += "(" + particulars + ") ";
+  return text;
+}
+
+// Failures whose fixed text needs the particulars (which file, how many
+// rows) to make sense.
+bool IsParticularFailureStatus(int status) {
+  return status == kMsgInputIsWrittenFile || status == kMsgTooManyRows;
+}
+
+// Refuses an input file that the run would overwrite (the echo, a pattern
+// file, the report) before anything is written. True when refused.
+bool RefuseOverwrittenInput(Workbench& wb) {
+  WorkbenchState& s = wb.state();
+  std::optional<WrittenFile> written = WrittenFileThatIs(s, s.predictionInputFile);
+  if (!written) return false;
+  s.statusCode = kMsgInputIsWrittenFile;
+  s.statusParticulars = OverwriteParticulars(s.predictionInputFile, *written);
+  return true;
 }
 
 // Names the files of a Directory run that gave no prediction, so that none
@@ -165,7 +198,14 @@ class FailureList {
 };
 
 void InformOfFailure(Workbench& wb) {
-  if (IsSilentFailureStatus(wb.state().statusCode)) wb.Inform(wb.state().statusCode);
+  const int status = wb.state().statusCode;
+  if (IsParticularFailureStatus(status)) {
+    wb.InformWith(status, wb.state().statusParticulars);
+  } else if (IsSilentFailureStatus(status)) {
+    // The fixed text alone; the particulars stay in statusParticulars for
+    // the front ends that show more.
+    wb.Inform(status);
+  }
 }
 
 // The table rows a K-step average needs must lie inside LastRowsTable.
@@ -246,16 +286,33 @@ AverageOutcome RunAverageSteps(Workbench& wb, const RunCodeInfo& info,
 bool RunDirectory(Workbench& wb,
                   const std::function<std::optional<std::string>(TextOutput&)>& predictFile) {
   WorkbenchState& s = wb.state();
+  const int count = std::min<int>(s.directoryCount, static_cast<int>(s.directoryList.size()));
+  // An empty list would leave an empty report that looks like success.
+  if (count <= 0) {
+    wb.Inform(kMsgNoFilePredicted);
+    return false;
+  }
+  // Opening the collective report empties it: an input file that is the
+  // report would be lost before it is read.
+  for (int i = 0; i < count; ++i) {
+    const std::string& file = s.directoryList[static_cast<std::size_t>(i)];
+    std::optional<WrittenFile> written = WrittenFileThatIs(s, file);
+    if (written && written->name == s.predictionOutputFile) {
+      wb.InformWith(kMsgInputIsWrittenFile, OverwriteParticulars(file, *written));
+      return false;
+    }
+  }
   TextOutput collective;
   if (OpenCollectiveOutput(wb, collective) != 0) {
     wb.Inform(kMsgCannotOpenOutput);
     return false;
   }
   FailureList failures;
-  const int count = std::min<int>(s.directoryCount, static_cast<int>(s.directoryList.size()));
   for (int i = 0; i < count; ++i) {
     s.predictionInputFile = s.directoryList[static_cast<std::size_t>(i)];
-    if (std::optional<std::string> failure = predictFile(collective)) {
+    if (RefuseOverwrittenInput(wb)) {
+      failures.Add(s.predictionInputFile, StatusText(s.statusCode, s.statusParticulars));
+    } else if (std::optional<std::string> failure = predictFile(collective)) {
       failures.Add(s.predictionInputFile, *failure);
     }
     if (wb.shell().CancelRequested()) break;
@@ -287,6 +344,10 @@ bool RunAverage(Workbench& wb, int code, int steps, AverageFlow expected) {
   }
   s.runCode = steps * kAverageCodeFactor + code;
   if (s.inputMode == InputMode::kFile) {
+    if (RefuseOverwrittenInput(wb)) {
+      InformOfFailure(wb);
+      return false;
+    }
     AverageOutcome outcome = RunAverageSteps(wb, *info, *flow, steps, nullptr);
     if (!outcome.tableWritten) {
       wb.Inform(kMsgCannotOpenOutput);
@@ -300,7 +361,7 @@ bool RunAverage(Workbench& wb, int code, int steps, AverageFlow expected) {
   return RunDirectory(wb, [&](TextOutput& collective) -> std::optional<std::string> {
     AverageOutcome outcome = RunAverageSteps(wb, *info, *flow, steps, &collective);
     if (!outcome.tableWritten) return StatusText(kMsgCannotOpenOutput);
-    if (!outcome.stepRan) return StatusText(s.statusCode);
+    if (!outcome.stepRan) return StatusText(s.statusCode, s.statusParticulars);
     if (!outcome.all) {
       return "Can not make a Prediction at step " + std::to_string(outcome.failedStep + 1) + ". ";
     }
@@ -346,14 +407,14 @@ bool RunPredictionCommand(Workbench& wb, int code) {
   WorkbenchState& s = wb.state();
   s.runCode = code;
   if (s.inputMode == InputMode::kFile) {
-    bool ok = RunPrediction(wb, code, nullptr);
+    bool ok = !RefuseOverwrittenInput(wb) && RunPrediction(wb, code, nullptr);
     if (!ok) InformOfFailure(wb);
     return ok;
   }
   if (s.inputMode != InputMode::kDirectory) return false;
   return RunDirectory(wb, [&](TextOutput& collective) -> std::optional<std::string> {
     if (RunPrediction(wb, code, &collective)) return std::nullopt;
-    return StatusText(s.statusCode);
+    return StatusText(s.statusCode, s.statusParticulars);
   });
 }
 

@@ -42,6 +42,14 @@ void Workbench::Inform(int code) {
   shell_.ShowInformation(code, text ? std::string(*text) : std::string());
 }
 
+void Workbench::InformWith(int code, const std::string& particulars) {
+  state_.statusCode = code;
+  state_.statusParticulars = particulars;
+  std::string text(InformationText(code).value_or(""));
+  if (!particulars.empty()) text += "\n" + particulars + " ";
+  shell_.ShowInformation(code, text);
+}
+
 bool Workbench::Ask(int code) {
   state_.statusCode = code;
   auto message = QuestionText(code, state_);

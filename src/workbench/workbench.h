@@ -31,6 +31,10 @@ class Workbench {
 
   // Presenters: each records `code` in statusCode first.
   void Inform(int code);   // information box with the text of `code`
+  // Information box with the text of `code` followed, on its own line, by
+  // `particulars` (which file, which row); records them in
+  // statusParticulars too.
+  void InformWith(int code, const std::string& particulars);
   bool Ask(int code);      // question box with the text of `code`
   void Open(int code);     // document opener: the file that `code` names
 

@@ -9,6 +9,8 @@
 #include "support/temp_dir.h"
 #include "workbench/command_vocabulary.h"
 #include "workbench/prediction_run.h"
+#include "state/message_codes.h"
+#include "state/message_texts.h"
 #include "state/recording_shell.h"
 #include "workbench/workbench.h"
 
@@ -173,13 +175,17 @@ TEST_F(PredictionRunTest, DirectoryRunNamesFailedFilesAndKeepsTheOthers) {
   EXPECT_EQ(report.find("short.txt"), std::string::npos);
   EXPECT_EQ(report.find("\n" + std::string(44, '*') + "\nInput file: good.txt\n\n"), 0u);
 
-  // An empty list still empties and shows the report; an unwritable report
-  // is said so.
+  // An empty list is refused before the report is touched, and an
+  // unwritable report is said so.
   wb_.state().directoryList.clear();
   wb_.state().directoryCount = 0;
   wb_.Execute(555);
-  EXPECT_EQ(ReadFile("example2b.txt"), "");
-  EXPECT_EQ(TakeEvents().back().kind, Kind::kOpen);
+  EXPECT_EQ(ReadFile("example2b.txt"), report);
+  EXPECT_EQ(TakeEvents(),
+            (std::vector<ShellEvent>{{Kind::kInformation, kMsgNoFilePredicted, "Information",
+                                      std::string(*InformationText(kMsgNoFilePredicted))}}));
+  wb_.state().directoryList = {"good.txt"};
+  wb_.state().directoryCount = 1;
   wb_.state().predictionOutputFile = "missing-dir/out.txt";
   wb_.Execute(555);
   EXPECT_EQ(TakeEvents(), (std::vector<ShellEvent>{{Kind::kInformation, 46, "Information",

@@ -65,10 +65,13 @@ std::uint32_t PeekVariableCount(const std::string& file) {
   return count;
 }
 
-ChartStatus InputRefusal(const std::string& file, int testCode) {
+ChartStatus InputRefusal(const std::string& file, int testCode,
+                         const std::string& particulars = {}) {
   const int code = kMsgInputTestBase + testCode;
   const std::string text(InformationText(code).value_or("Input File: refused"));
-  return {code, "Cannot chart " + file + ": " + Trimmed(text)};
+  std::string message = "Cannot chart " + file + ": " + Trimmed(text);
+  if (!particulars.empty()) message += " (" + particulars + ")";
+  return {code, message};
 }
 
 }  // namespace
@@ -114,8 +117,10 @@ SeriesResult ReadSeries(const std::string& file, int variable) {
   request.echoFile = echo.path();
   PredictionState state;
   int rowCount = -1;
+  std::string particulars;
+  request.particulars = &particulars;
   if (const int code = TestInputFile(request, state, rowCount); code != kInputOk) {
-    result.status = InputRefusal(file, code);
+    result.status = InputRefusal(file, code, particulars);
     return result;
   }
   const std::uint32_t n = state.VariableCount;
