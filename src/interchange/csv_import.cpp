@@ -82,11 +82,11 @@ bool CsvImport::ResolveColumns() {
   }
   std::vector<std::string> names;
   for (const CsvColumnGuess& c : preview_.columns) names.push_back(c.name);
-  for (const std::string& spec : request_.columns) {
-    const int j = FindColumn(preview_, spec);
+  for (const std::string& wanted : request_.columns) {
+    const int j = FindColumn(preview_, wanted);
     if (j < 0) {
       Fail({kMsgImportUnknownColumn, 0, 0,
-            "no column " + Quoted(spec) + "; the columns are " + Join(names)});
+            "no column " + Quoted(wanted) + "; the columns are " + Join(names)});
       return false;
     }
     const std::size_t column = static_cast<std::size_t>(j);
