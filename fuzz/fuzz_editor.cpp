@@ -80,16 +80,16 @@ std::size_t SizeOf(const EditDocument& doc) {
   return size;
 }
 
-void RequireInside(const TEditPos& pos, const char* what) {
-  Require(pos.Line >= 0 && pos.Line <= pos.Store()->LastLine(), what);
+void RequireInside(const EditDocument& doc, const TEditPos& pos, const char* what) {
+  Require(pos.Line >= 0 && pos.Line <= doc.Text().LastLine(), what);
   Require(pos.Sticky || pos.Column <= pos.LineLength(), what);
 }
 
 void RequireInvariants(const EditDocument& doc) {
   Require(doc.Text().Count() >= 1, "the document keeps a line");
-  RequireInside(doc.Caret, "the caret lies inside the text");
-  RequireInside(doc.SelStart, "the selection's start lies inside the text");
-  RequireInside(doc.SelEnd, "the selection's end lies inside the text");
+  RequireInside(doc, doc.Caret, "the caret lies inside the text");
+  RequireInside(doc, doc.SelStart, "the selection's start lies inside the text");
+  RequireInside(doc, doc.SelEnd, "the selection's end lies inside the text");
   if (doc.Selecting) return;
   Require(!(doc.SelEnd < doc.SelStart), "the selection's start comes first");
   if (!doc.HasSelection()) Require(doc.Caret == doc.SelStart, "an empty selection is at the caret");
