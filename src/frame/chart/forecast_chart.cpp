@@ -344,7 +344,7 @@ void ForecastChart::AddBacktest() {
     QString text = QStringLiteral("<br>%1 %: ").arg(QLatin1String(level));
     if (!low || !high) return text + QStringLiteral("too few errors");
     text += QStringLiteral("%1 to %2").arg(Number(*low), Number(*high));
-    if (coverage) text += QStringLiteral(" (covered %1 %)").arg(Number(*coverage * 100.0));
+    if (coverage) text += QStringLiteral(" (covered %1 %)").arg(std::lround(*coverage * 100.0));
     return text;
   };
   next += interval("80", b.lower80, b.upper80, b.coverage80);
