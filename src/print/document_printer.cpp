@@ -26,6 +26,16 @@ class PrintingSpan {
   int& count_;
 };
 
+// The print dialog for a whole document or drawing: no page range is
+// offered. False when the user cancelled.
+bool AskToPrintAll(QPrinter& printer, QWidget* owner) {
+  QPrintDialog dialog(&printer, owner);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  return dialog.exec() == QDialog::Accepted;
+}
+
 }  // namespace
 
 DocumentPrinter::DocumentPrinter() = default;
@@ -43,12 +53,7 @@ bool DocumentPrinter::CanPrint(const TEditClient* active) {
 int DocumentPrinter::Print(TEditClient& editor, QWidget* owner) {
   QPrinter& printer = Printer();
   PrintingSpan span(printingCount_);
-  QPrintDialog dialog(&printer, owner);
-  // The whole document is printed: no page range is offered.
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  if (dialog.exec() != QDialog::Accepted) return kPrintCancelled;
+  if (!AskToPrintAll(printer, owner)) return kPrintCancelled;
   printer.setPrintRange(QPrinter::AllPages);
   APXPrintOut printout(printer, editor);
   int code = printout.Print();
@@ -65,11 +70,7 @@ bool DocumentPrinter::CanPrintDrawing() { return Printer().isValid(); }
 int DocumentPrinter::PrintDrawing(const QSizeF& size, const PageDrawing& draw, QWidget* owner) {
   QPrinter& printer = Printer();
   PrintingSpan span(printingCount_);
-  QPrintDialog dialog(&printer, owner);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  if (dialog.exec() != QDialog::Accepted) return kPrintCancelled;
+  if (!AskToPrintAll(printer, owner)) return kPrintCancelled;
   const int code = foresta::PrintDrawing(printer, size, draw);
   if (code != kPrintOk) {
     QMessageBox::warning(owner, QStringLiteral("Print"), QStringLiteral("The printer could not be opened."));
@@ -77,10 +78,10 @@ int DocumentPrinter::PrintDrawing(const QSizeF& size, const PageDrawing& draw, Q
   return code;
 }
 
-void DocumentPrinter::PreviewDrawing(QWidget* main_window, const QSizeF& size,
+void DocumentPrinter::PreviewDrawing(QWidget* mainWindow, const QSizeF& size,
                                      const PageDrawing& draw) {
   PrintingSpan span(printingCount_);
-  QPrintPreviewDialog preview(&Printer(), main_window);
+  QPrintPreviewDialog preview(&Printer(), mainWindow);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [&size, &draw](QPrinter* printer) { foresta::PrintDrawing(*printer, size, draw); });
   preview.exec();

@@ -47,7 +47,7 @@ class DocumentPrinter {
   // Print and Print Preview of a drawing (a chart) of proportions `size`:
   // one page, the drawing as large as the page allows.
   int PrintDrawing(const QSizeF& size, const PageDrawing& draw, QWidget* owner);
-  void PreviewDrawing(QWidget* main_window, const QSizeF& size, const PageDrawing& draw);
+  void PreviewDrawing(QWidget* mainWindow, const QSizeF& size, const PageDrawing& draw);
 
   // Whether a drawing can be printed now: the printer is usable.
   bool CanPrintDrawing();

@@ -1,36 +1,12 @@
-// One QApplication for the whole test binary, on the offscreen platform.
+// What the window tests share: waiting for events, a working directory.
 #include "frame/qt_environment.h"
 
-#include <cstdlib>
 #include <fstream>
-#include <memory>
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
 
 namespace foresta::test {
-namespace {
-
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "frame_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-}  // namespace
 
 bool WaitFor(const std::function<bool()>& done, int milliseconds) {
   QElapsedTimer timer;

@@ -1,4 +1,6 @@
-// One QApplication for the chart tests, on the offscreen platform.
+// One QApplication for a whole Qt test binary, on the offscreen platform
+// unless another is asked for. A test binary lists this file among its
+// sources.
 #include <cstdlib>
 #include <memory>
 
@@ -7,7 +9,7 @@
 
 namespace {
 
-class ChartEnvironment : public ::testing::Environment {
+class QtApplicationEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -17,12 +19,12 @@ class ChartEnvironment : public ::testing::Environment {
 
  private:
   int argc_ = 1;
-  char name_[16] = "chart_test";
+  char name_[16] = "foresta_test";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };
 
 [[maybe_unused]] ::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new ChartEnvironment);
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 }  // namespace
