@@ -148,8 +148,12 @@ TEST(CommandRunnerTest, QuittingWhileTheWorkerWaitsForTheWindowCancelsTheCommand
   std::atomic<bool> asking{false};
   QTimer::singleShot(0, [&] {
     while (!asking) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     QCoreApplication::exit(0);
+    // An application that has quit answers nothing: the question the worker
+    // may have queued already is not delivered either (else, on a loaded
+    // machine, this pass of the event loop could still answer it).
+    QCoreApplication::removePostedEvents(&runner);
   });
   bool answer = true;
   bool cancelled = false;
